@@ -1,0 +1,60 @@
+#include "app/Events.h"
+
+#include "app/MainWindow.h"
+
+const QList<Menu> &mainMenu() {
+    static const QList<Menu> menu{
+        {"Tables",
+         {{1, "Table des patients"},
+          {2, "Table des médicaments"},
+          {3, "Table des maladies"},
+          {4, "Table des prescriptions"},
+          {10, "Dossier médical"}}},
+        {"Journaux",
+         {{30, "Journal des consultations"},
+          {31, "Journal des analyses médicales"},
+          {32, "Journal des radios/échographie"},
+          {0, nullptr},
+          {33, "Journal des crédits"},
+          {40, "? Aide"}}},
+        {"Utilitaires", {{50, "Sauvegarde"}, {51, "Restauration"}}},
+        {"Fin de session", {{QuitEvent, "Fermer le logiciel et quitter"}}},
+    };
+    return menu;
+}
+
+const QList<QString> &toolbarTooltips() {
+    static const QList<QString> tooltips{
+        QStringLiteral("Les tables"),
+        QStringLiteral("Consultation"),
+        QStringLiteral("Ordonnance"),
+        QStringLiteral("Lettre de recommandation"),
+        QStringLiteral("Analyses médicales"),
+        QStringLiteral("Radiologie"),
+        QStringLiteral("Congé de maladie"),
+        QStringLiteral("Certificat médical"),
+        QStringLiteral("Fiche médicale du patient"),
+        QStringLiteral("Journal des consultations"),
+        QStringLiteral("Journal des analyses médicales"),
+        QStringLiteral("Journal des radios"),
+        QStringLiteral("Photos du malade"),
+        QStringLiteral("Fiche médicale du patient"),
+        QStringLiteral("Sauvegarde"),
+        QStringLiteral("Restauration"),
+        QStringLiteral("Paramètres"),
+        QStringLiteral("Initialisation de la base"),
+        QStringLiteral("?Aide"),
+        QStringLiteral("Fin de session"),
+    };
+    return tooltips;
+}
+
+std::function<void()> actionForEvent(int event, MainWindow &window) {
+    switch (event) {
+    case QuitEvent:
+    case 119: // "Fin de session"
+        return [&window] { emit window.quitRequested(); };
+    default:
+        return {};
+    }
+}

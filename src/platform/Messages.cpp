@@ -1,0 +1,56 @@
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace Messages {
+namespace {
+
+Handler &handler() {
+    static Handler current;
+    return current;
+}
+
+Answer showBox(const Message &message) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(message.title);
+    box.setText(message.text);
+    if (message.buttons == Buttons::YesNoCancel) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setIcon(message.title.startsWith(QStringLiteral("Erreur")) ? QMessageBox::Warning
+                                                                       : QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+} // namespace
+
+Answer show(const QString &title, const QString &text, Buttons buttons) {
+    const Message message{title, text, buttons};
+    if (handler())
+        return handler()(message);
+    return showBox(message);
+}
+
+void error(const QString &text) {
+    show(QStringLiteral("Erreur"), text);
+}
+
+void setHandler(Handler newHandler) {
+    handler() = std::move(newHandler);
+}
+
+} // namespace Messages

@@ -1,0 +1,219 @@
+#include "store/Connection.h"
+
+#include "platform/Messages.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+Connection::~Connection() {
+    close();
+}
+
+bool Connection::open(const QString &path) {
+    close();
+    if (QFileInfo(path).isDir())
+        return false;
+    const QByteArray file = path.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        close();
+        return false;
+    }
+    // A double-quoted word is an identifier, never a text literal.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_busy_timeout(m_db, 5000);
+    // The first read tells a database from any other file; the data folder stays plain .db files.
+    if (!execute(QStringLiteral("select count(*) from sqlite_master")) ||
+        !execute(QStringLiteral("PRAGMA journal_mode=DELETE")) || !execute(QStringLiteral("PRAGMA synchronous=FULL"))) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+void Connection::close() {
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+// A prepared statement with its values bound. Statements are prepared once per connection and kept;
+// a statement still stepping (a query run from inside another one's rows) gets a fresh copy.
+class Connection::Statement {
+public:
+    Statement(Connection &connection, const QString &sql, const QStringList &values) {
+        sqlite3 *db = connection.m_db;
+        if (!db) {
+            m_error = QStringLiteral("base de données fermée");
+            return;
+        }
+        m_statement = connection.m_statements.value(sql, nullptr);
+        if (!m_statement || sqlite3_stmt_busy(m_statement)) {
+            const QByteArray text = sql.toUtf8();
+            const bool keep = !m_statement;
+            m_statement = nullptr;
+            if (sqlite3_prepare_v3(db, text.constData(), int(text.size()), keep ? SQLITE_PREPARE_PERSISTENT : 0,
+                                   &m_statement, nullptr) != SQLITE_OK) {
+                m_error = QString::fromUtf8(sqlite3_errmsg(db));
+                sqlite3_finalize(m_statement);
+                m_statement = nullptr;
+                return;
+            }
+            if (keep)
+                connection.m_statements.insert(sql, m_statement);
+            else
+                m_temporary = true;
+        }
+        if (sqlite3_bind_parameter_count(m_statement) != values.size()) {
+            m_error = QStringLiteral("%1 valeurs pour %2 paramètres")
+                          .arg(values.size())
+                          .arg(sqlite3_bind_parameter_count(m_statement));
+            return;
+        }
+        for (int i = 0; i < values.size(); ++i) {
+            const QByteArray value = values[i].toUtf8();
+            if (sqlite3_bind_text(m_statement, i + 1, value.constData(), int(value.size()), SQLITE_TRANSIENT) !=
+                SQLITE_OK) {
+                m_error = QString::fromUtf8(sqlite3_errmsg(db));
+                return;
+            }
+        }
+        m_ready = true;
+    }
+    ~Statement() {
+        if (!m_statement)
+            return;
+        if (m_temporary) {
+            sqlite3_finalize(m_statement);
+        } else {
+            sqlite3_reset(m_statement);
+            sqlite3_clear_bindings(m_statement);
+        }
+    }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    bool ready() const { return m_ready; }
+    sqlite3_stmt *get() const { return m_statement; }
+    // Steps once; a failure keeps the engine's text for the message.
+    int step() {
+        const int status = sqlite3_step(m_statement);
+        if (status != SQLITE_ROW && status != SQLITE_DONE)
+            m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        return status;
+    }
+    const QString &error() const { return m_error; }
+
+private:
+    sqlite3_stmt *m_statement = nullptr;
+    bool m_temporary = false;
+    bool m_ready = false;
+    QString m_error;
+};
+
+void Connection::reportFailure(const char *title, const Statement &statement) const {
+    Messages::show(QString::fromLatin1(title), statement.error());
+}
+
+bool Connection::forEachRow(const QString &sql, const QStringList &values,
+                            const std::function<void(const Row &)> &onRow) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return false;
+    }
+    const int columns = sqlite3_column_count(statement.get());
+    Row row;
+    row.reserve(columns);
+    int status;
+    while ((status = statement.step()) == SQLITE_ROW) {
+        row.clear();
+        for (int c = 0; c < columns; ++c) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement.get(), c));
+            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), c)) : QString());
+        }
+        onRow(row);
+    }
+    if (status != SQLITE_DONE) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return false;
+    }
+    return true;
+}
+
+Rows Connection::query(const QString &sql, const QStringList &values, bool *ok) {
+    Rows rows;
+    const bool success = forEachRow(sql, values, [&rows](const Row &row) { rows.append(row); });
+    if (ok)
+        *ok = success;
+    return success ? rows : Rows{};
+}
+
+bool Connection::exists(const QString &sql, const QStringList &values) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return false;
+    }
+    const int status = statement.step();
+    if (status != SQLITE_ROW && status != SQLITE_DONE)
+        reportFailure("Erreur Check DatabaseQuery", statement);
+    return status == SQLITE_ROW;
+}
+
+qint64 Connection::queryInteger(const QString &sql, const QStringList &values) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return 0;
+    }
+    const int status = statement.step();
+    if (status == SQLITE_ROW)
+        return sqlite3_column_int64(statement.get(), 0);
+    if (status != SQLITE_DONE)
+        reportFailure("Erreur Check DatabaseQuery", statement);
+    return 0;
+}
+
+bool Connection::update(const QString &sql, const QStringList &values) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseUpdate", statement);
+        return false;
+    }
+    const int status = statement.step();
+    if (status != SQLITE_DONE && status != SQLITE_ROW) {
+        reportFailure("Erreur Check DatabaseUpdate", statement);
+        return false;
+    }
+    return true;
+}
+
+bool Connection::execute(const QString &sql) {
+    if (!m_db)
+        return false;
+    return sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+Transaction::Transaction(Connection &connection) : m_connection(connection) {
+    m_open = m_connection.update(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Transaction::~Transaction() {
+    if (m_open)
+        m_connection.execute(QStringLiteral("ROLLBACK"));
+}
+
+bool Transaction::commit() {
+    if (!m_open)
+        return false;
+    m_open = false;
+    if (m_connection.update(QStringLiteral("COMMIT")))
+        return true;
+    m_connection.execute(QStringLiteral("ROLLBACK"));
+    return false;
+}

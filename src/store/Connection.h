@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+using Row = QStringList;
+using Rows = QList<Row>;
+
+// One open database file. Statements keep their text shapes with `?` where a value goes; the values
+// are always bound as text, never spliced, so whatever the user typed is stored exactly as typed.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens (or creates) the file; false when it cannot be opened or is not a database.
+    bool open(const QString &path);
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+
+    // Runs a statement that yields rows, every column read back as text (null as empty text).
+    // A statement the engine refuses shows "Erreur Check DatabaseQuery" with the engine's text,
+    // sets *ok to false and yields no rows.
+    Rows query(const QString &sql, const QStringList &values = {}, bool *ok = nullptr);
+
+    // The same, handing the rows over one at a time without keeping them.
+    bool forEachRow(const QString &sql, const QStringList &values, const std::function<void(const Row &)> &onRow);
+
+    // True when the statement yields at least one row.
+    bool exists(const QString &sql, const QStringList &values = {});
+
+    // Column 0 of the first row as an integer; no row or a null value reads 0.
+    qint64 queryInteger(const QString &sql, const QStringList &values = {});
+
+    // Runs a statement that changes data. A statement the engine refuses shows
+    // "Erreur Check DatabaseUpdate" with the engine's text and changes nothing.
+    bool update(const QString &sql, const QStringList &values = {});
+
+    // Runs statements without values or messages (schema, pragmas); false on failure.
+    bool execute(const QString &sql);
+
+private:
+    class Statement;
+    void reportFailure(const char *title, const Statement &statement) const;
+
+    sqlite3 *m_db = nullptr;
+    QHash<QString, sqlite3_stmt *> m_statements;
+};
+
+// Groups statements so they land together or not at all.
+class Transaction {
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    bool commit();
+
+private:
+    Connection &m_connection;
+    bool m_open = false;
+};
