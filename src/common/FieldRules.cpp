@@ -1,0 +1,175 @@
+#include "common/FieldRules.h"
+
+#include "common/ProgramState.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "store/Store.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <limits>
+
+namespace {
+
+// Day, month and year as check date reads them, from their fixed places.
+struct DateParts {
+    qint64 day;
+    qint64 month;
+    qint64 year;
+};
+
+DateParts datePartsOf(const QString &trimmed) {
+    return {integerValue(trimmed.left(2)), integerValue(trimmed.mid(3, 2)), integerValue(trimmed.right(4))};
+}
+
+bool existsOnCalendar(const DateParts &parts) {
+    return parts.day >= 1 && parts.day <= 31 && parts.month >= 1 && parts.month <= 12 && parts.year >= 1900 &&
+           QDate::isValid(int(parts.year), int(parts.month), int(parts.day));
+}
+
+bool checkDateUpTo(const QString &text, qint64 lastYear) {
+    const DateParts parts = datePartsOf(trimSpaces(text));
+    return existsOnCalendar(parts) && parts.year <= lastYear;
+}
+
+const QDate &firstDayWithNumber() {
+    static const QDate day(1970, 1, 1);
+    return day;
+}
+
+const QDate &lastDayWithNumber() {
+    static const QDate day(2038, 1, 19);
+    return day;
+}
+
+} // namespace
+
+QString trimSpaces(const QString &text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+qint64 integerValue(const QString &text) {
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    // Accumulated as a negative number, whose range includes the smallest qint64.
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
+    qint64 value = 0;
+    bool saturated = false;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const int digit = text[i].unicode() - u'0';
+        if (value < (lowest + digit) / 10) {
+            saturated = true;
+            break;
+        }
+        value = value * 10 - digit;
+    }
+    if (saturated)
+        return negative ? lowest : std::numeric_limits<qint64>::max();
+    if (negative)
+        return value;
+    return value == lowest ? std::numeric_limits<qint64>::max() : -value;
+}
+
+QString todayText() {
+    const QDate today = Clock::today();
+    return QStringLiteral("%1/%2/%3")
+        .arg(today.day(), 2, 10, QLatin1Char('0'))
+        .arg(today.month(), 2, 10, QLatin1Char('0'))
+        .arg(today.year(), 4, 10, QLatin1Char('0'));
+}
+
+bool checkDate(const QString &text) {
+    return checkDateUpTo(text, Clock::today().year());
+}
+
+bool checkActDate(const QString &text) { return checkDate(text) && dateNumber(text) != -1; }
+
+bool checkAppointmentDate(const QString &text) {
+    if (checkDate(text))
+        return true;
+    // A later year is fine while the date can still be sorted and filtered by its number.
+    return checkDateUpTo(text, lastDayWithNumber().year()) && dateNumber(text) != -1;
+}
+
+qint64 dateNumber(const QString &text) {
+    static const QRegularExpression mask(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = mask.match(trimSpaces(text));
+    if (!match.hasMatch())
+        return -1;
+    const QDate date(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+    if (!date.isValid() || date < firstDayWithNumber() || date > lastDayWithNumber())
+        return -1;
+    return (date.toJulianDay() - firstDayWithNumber().toJulianDay()) * 86400;
+}
+
+QString dateNumberText(const QString &text) {
+    return QString::number(dateNumber(text));
+}
+
+void computeActDateNumber() {
+    programState().actDateNumber = dateNumberText(programState().actDate);
+}
+
+AgeResult ageFrom(const QString &birthDate, const QString &today) {
+    // Trimmed like check date trims, so a stray space cannot shift the year or month read below.
+    const QString birth = trimSpaces(birthDate);
+    const QString now = trimSpaces(today);
+    if (!checkDateUpTo(birth, integerValue(now.right(4))))
+        return {};
+    // Both years are four digits here, so comparing them as text compares their values.
+    if (now.right(4) > birth.right(4))
+        return {true, QString::number(integerValue(now.right(4)) - integerValue(birth.right(4))),
+                QStringLiteral("ans")};
+    return {true, QString::number(integerValue(now.mid(3, 2)) - integerValue(birth.mid(3, 2))), QStringLiteral("mois")};
+}
+
+bool computeAge(QLineEdit *birthDate, QLineEdit *age, QLabel *unit) {
+    programState().birthDateError = false;
+    const AgeResult result = ageFrom(birthDate->text(), todayText());
+    if (!result.valid) {
+        Messages::error(QStringLiteral("Date de naissance incorrecte ! "));
+        programState().birthDateError = true;
+        return false;
+    }
+    age->setText(result.age);
+    programState().ageValue = result.age;
+    unit->setText(result.unit);
+    return true;
+}
+
+bool checkNumber(const QString &text) {
+    QString number = trimSpaces(text);
+    number.remove(u' ');
+    if (number.startsWith(u'-'))
+        number.remove(0, 1);
+    if (number.isEmpty())
+        return false;
+    int separators = 0;
+    for (const QChar c : number) {
+        if (c == u',' || c == u'.')
+            ++separators;
+        else if (c < u'0' || c > u'9')
+            return false;
+    }
+    return separators <= 1;
+}
+
+QString nextPatientCode() {
+    const qint64 largest = db(Db::Dbpatient).queryInteger(QStringLiteral("Select max(codepatient) from fpatient"));
+    programState().currentPatientCode = QString::number(largest + 1);
+    return programState().currentPatientCode;
+}
