@@ -1,0 +1,127 @@
+// Measures Vireska's operations on a large practice beside the same work done directly through SQLite
+// (or, for start-up, a bare Qt window). Run by hand: see the README.
+
+#include "BenchData.h"
+#include "Measure.h"
+
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "common/ProgramState.h"
+#include "platform/Messages.h"
+#include "record/MedicalRecordWindow.h"
+#include "record/Sections.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHash>
+#include <QMainWindow>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace {
+
+// The reference side: plain SQLite connections on the same files, every column read as text.
+class DirectSqlite {
+public:
+    explicit DirectSqlite(const QString &dataFolder) : m_folder(dataFolder) {}
+    ~DirectSqlite() {
+        for (sqlite3 *db : std::as_const(m_connections))
+            sqlite3_close(db);
+    }
+
+    int run(Db file, const QString &sql, const QStringList &values = {}) {
+        sqlite3 *db = connection(file);
+        sqlite3_stmt *statement = nullptr;
+        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr);
+        for (int i = 0; i < values.size(); ++i)
+            sqlite3_bind_text(statement, i + 1, values[i].toUtf8().constData(), -1, SQLITE_TRANSIENT);
+        int rows = 0;
+        const int columns = sqlite3_column_count(statement);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            for (int c = 0; c < columns; ++c)
+                sqlite3_column_text(statement, c);
+            ++rows;
+        }
+        sqlite3_finalize(statement);
+        return rows;
+    }
+
+private:
+    sqlite3 *connection(Db file) {
+        if (!m_connections.contains(file)) {
+            sqlite3 *db = nullptr;
+            sqlite3_open(QDir(m_folder).filePath(tableDefinition(file).file).toUtf8().constData(), &db);
+            m_connections.insert(file, db);
+        }
+        return m_connections.value(file);
+    }
+
+    QString m_folder;
+    QHash<Db, sqlite3 *> m_connections;
+};
+
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Messages::setHandler([](const Messages::Message &message) {
+        std::fprintf(stderr, "message: %s / %s\n", qPrintable(message.title), qPrintable(message.text));
+        return Messages::Answer::Ok;
+    });
+    const QString working = benchWorkingFolder();
+    const QString data = dataFolderOf(working);
+    DirectSqlite direct(data);
+    printMeasureHeader();
+
+    measure(
+        "start-up: open 23 files, show main window",
+        [&] {
+            std::unique_ptr<MainWindow> window = startUp(working);
+            window->show();
+            settle();
+            window.reset();
+            store().close();
+        },
+        [] {
+            QMainWindow window;
+            window.show();
+            settle();
+        });
+
+    store().open(data);
+    const QString code = QString::number(BenchPatientCode);
+
+    {
+        MedicalRecordWindow record;
+        programState().currentPatientCode = code;
+        measure(
+            "record: load all twelve sections", [&] { record.loadAllSections(); },
+            [&] {
+                for (Section section : allSections()) {
+                    const SectionDescriptor &descriptor = sectionDescriptor(section);
+                    direct.run(descriptor.db, QString::fromLatin1(descriptor.query), {code});
+                }
+            });
+    }
+
+    {
+        ReportList list(nullptr, QList<ListColumn>(12, {"", 50}));
+        measure(
+            "patient list: all patients by name",
+            [&] {
+                list.clearRows();
+                list.addRows(db(Db::Dbpatient).query("Select * from fpatient order by nom"));
+            },
+            [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
+    }
+
+    store().close();
+    return 0;
+}

@@ -1,0 +1,17 @@
+#include "record/SectionWindows.h"
+
+#include "common/ProgramState.h"
+#include "record/MedicalRecordWindow.h"
+
+void openSectionWindow(Section section, MedicalRecordWindow &record) {
+    // Section windows work on the patient of the record header; before a patient is chosen the header
+    // only shows sample texts, and no act may be written for them.
+    const QString code = record.patientCodeForSections();
+    if (code.isEmpty())
+        return;
+    programState().currentPatientCode = code;
+    switch (section) {
+    default:
+        break;
+    }
+}
