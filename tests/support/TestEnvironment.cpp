@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/FolderPicker.h"
 #include "platform/Pauses.h"
+#include "platform/PrintJob.h"
 #include "store/Store.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ TestEnvironment::TestEnvironment(const QDate &today) {
     Messages::setHandler([this](const Messages::Message &message) { return m_messages.take(message); });
     Pauses::setHandler([](int) {});
     FolderPicker::setHandler([this](const QString &) { return m_pickedFolder; });
+    PrintJob::setHandler([] { return std::unique_ptr<Page>(); }); // no real dialog; a PrintCapture routes jobs
     store().open(dataFolder());
 }
 
@@ -45,6 +47,7 @@ TestEnvironment::~TestEnvironment() {
     Messages::setHandler({});
     Pauses::setHandler({});
     FolderPicker::setHandler({});
+    PrintJob::setHandler({});
     Clock::setToday(std::nullopt);
     resetProgramState();
     QDir::setCurrent(m_previousCurrentFolder);

@@ -1,0 +1,23 @@
+#pragma once
+
+class Page;
+
+// The practice's letterheads are pictures drawn at the top-left of every page of a document.
+enum class Letterhead { Prescription, Certificate, SickLeave, Letter, Journals };
+
+// A letterhead's picture number and the size it is scaled to, in units (width horizontal, height vertical).
+struct LetterheadSpec {
+    Letterhead letterhead;
+    int picture;
+    double width;
+    double height;
+};
+
+const LetterheadSpec &letterheadSpec(Letterhead letterhead);
+
+// Where every letterhead is drawn, in units.
+constexpr double LetterheadX = 1.0;
+constexpr double LetterheadY = 0.0;
+
+// Scales the letterhead's picture to exactly its size (proportions not kept) and draws it.
+void drawLetterhead(Page &page, Letterhead letterhead);
