@@ -60,6 +60,10 @@ void MainWindow::buildToolbar() {
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Each button with its separator takes 30 pixels, so the bar fills the desktop without overflowing.
+    toolbar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
+                                          "QToolBar::separator { width: 6px; }"
+                                          "QToolButton { width: 20px; height: 20px; padding: 1px; margin: 0px; }"));
     int runningWidth = 0;
     for (int i = 0; i < Picture::ToolbarCount; ++i) {
         const int event = Picture::ToolbarFirst + i;

@@ -4,6 +4,7 @@
 #include "common/ProgramState.h"
 #include "print/ScreenFonts.h"
 #include "store/Store.h"
+#include "ui/FormWindow.h"
 #include "ui/Pictures.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ int runProgram(QApplication &application) {
     if (!window)
         return 0;
     QObject::connect(window.get(), &MainWindow::quitRequested, &application, [] { QApplication::exit(0); });
-    window->showMaximized();
+    showMaximisedOnScreen(window.get());
     const int code = application.exec();
     window.reset();
     store().close();

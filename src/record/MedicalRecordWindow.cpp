@@ -23,10 +23,10 @@ constexpr int IconBarStep = 40;
 constexpr int BlankTilesEachSide = 9;
 
 const char *const IconTooltips[] = {
-    "Sélectionnez un patient", "Examen, diagnostic...", "Ordonnance", "Analyses médicales",
-    "Radiologie, échographie", "Congé de maladie", "Rendez-vous", "Certificat médical", "Lettre d'orientation",
-    "Règlement et solde", "Antécédents médicaux", "Antécédents chirurgicaux", "Antécédents familiaux",
-    "Fermer le dossier médical",
+    "Sélectionnez un patient", "Examen, diagnostic...",     "Ordonnance",           "Analyses médicales",
+    "Radiologie, échographie", "Congé de maladie",          "Rendez-vous",          "Certificat médical",
+    "Lettre d'orientation",    "Règlement et solde",        "Antécédents médicaux", "Antécédents chirurgicaux",
+    "Antécédents familiaux",   "Fermer le dossier médical",
 };
 
 const PatientHeader SampleHeader{"999999", "MMMMMMMMMM FFFFFFFF", "42", "07 77 77 77 77 ", "DIABETE"};
@@ -88,6 +88,7 @@ void MedicalRecordWindow::buildSections(int c) {
         connect(button, &QToolButton::clicked, this, [this, section] { openSection(section); });
 
         QLabel *title = Place::centredLabel(this, {x + 26, y, c - 35, 20}, QString::fromUtf8(descriptor.title));
+        title->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // the list covers the title's lower 5 pixels
         setTextColour(title, Qt::white);
         setBackgroundColour(title, descriptor.titleBackground);
 
@@ -141,7 +142,9 @@ PatientHeader MedicalRecordWindow::header() const {
     return {m_code->text(), m_name->text(), m_age->text(), m_telephone->text(), m_disease->text()};
 }
 
-QString MedicalRecordWindow::patientCodeForSections() const { return m_hasPatient ? m_code->text() : QString(); }
+QString MedicalRecordWindow::patientCodeForSections() const {
+    return m_hasPatient ? m_code->text() : QString();
+}
 
 void MedicalRecordWindow::loadSection(Section section) {
     ReportList *list = sectionList(section);
@@ -157,13 +160,17 @@ void MedicalRecordWindow::loadAllSections() {
         loadSection(section);
 }
 
-void MedicalRecordWindow::selectPatient() { openPatientWindowFor(*this); }
+void MedicalRecordWindow::selectPatient() {
+    openPatientWindowFor(*this);
+}
 
-void MedicalRecordWindow::openSection(Section section) { openSectionWindow(section, *this); }
+void MedicalRecordWindow::openSection(Section section) {
+    openSectionWindow(section, *this);
+}
 
 void openMedicalRecordWindow() {
     programState().today = todayText();
     MedicalRecordWindow window;
-    window.setWindowState(Qt::WindowMaximized);
+    window.setOpensMaximised(true);
     window.run();
 }

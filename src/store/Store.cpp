@@ -28,12 +28,16 @@ QString createIndexStatement(const TableDefinition &definition, const QString &c
         .arg(name, QLatin1String(definition.table), columns);
 }
 
+// A new file gets its table and indexes in one transaction (one write to the disk, not one per statement).
 bool prepareTable(Connection &connection, const TableDefinition &definition) {
-    if (!connection.execute(createTableStatement(definition)))
+    connection.execute(QStringLiteral("BEGIN"));
+    if (!connection.execute(createTableStatement(definition))) {
+        connection.execute(QStringLiteral("ROLLBACK"));
         return false;
+    }
     for (const QString &columns : definition.indexedColumnSets)
         connection.execute(createIndexStatement(definition, columns)); // an index is a speed-up, not a need
-    return true;
+    return connection.execute(QStringLiteral("COMMIT"));
 }
 
 } // namespace

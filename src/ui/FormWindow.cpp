@@ -35,7 +35,10 @@ void FormWindow::run() {
     if (m_closing)
         return;
     setWindowModality(Qt::ApplicationModal);
-    show();
+    if (m_maximised)
+        showMaximisedOnScreen(this);
+    else
+        show();
     raise();
     activateWindow();
     QEventLoop loop;
@@ -57,6 +60,12 @@ void FormWindow::closeEvent(QCloseEvent *event) {
     if (m_loop)
         m_loop->quit();
     event->accept();
+}
+
+void showMaximisedOnScreen(QWidget *window) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
 }
 
 void FormWindow::centre(const QSize &clientSize) {

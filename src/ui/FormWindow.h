@@ -10,6 +10,9 @@ class QLineEdit;
 // Base of every form window: the keyboard scheme shared by all forms (Enter, F1 to F12, Alt+Delete,
 // Escape are taken by the window; each window acts on the keys it needs) and the window's own event loop.
 // A window opened from another takes the input until it closes; the windows below stay visible.
+// Shows a window maximised; where no window manager maximises it, it still covers the screen's free area.
+void showMaximisedOnScreen(QWidget *window);
+
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +28,9 @@ public:
 
     // Client size, centred on the primary screen.
     void centre(const QSize &clientSize);
+
+    // The window opens maximised.
+    void setOpensMaximised(bool maximised) { m_maximised = maximised; }
 
     // Runs the handler on every event of the field: a change of its text, the focus coming or going.
     void onFieldEvent(QLineEdit *field, std::function<void()> handler);
@@ -43,5 +49,6 @@ protected:
 private:
     QEventLoop *m_loop = nullptr;
     bool m_closing = false;
+    bool m_maximised = false;
     QHash<QObject *, std::function<void()>> m_fieldHandlers;
 };
