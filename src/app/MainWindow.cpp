@@ -62,23 +62,25 @@ void MainWindow::buildToolbar() {
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     // Each button with its separator takes 30 pixels, so the bar fills the desktop without overflowing.
     toolbar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
-                                          "QToolBar::separator { width: 6px; }"
-                                          "QToolButton { width: 20px; height: 20px; padding: 1px; margin: 0px; }"));
+                                          "QToolBar::separator { width: 6px; }"));
+    const auto addButton = [toolbar](const QIcon &icon, const QString &text) {
+        QAction *button = toolbar->addAction(icon, text);
+        toolbar->widgetForAction(button)->setFixedSize(24, 24);
+        toolbar->addSeparator();
+        return button;
+    };
     int runningWidth = 0;
     for (int i = 0; i < Picture::ToolbarCount; ++i) {
         const int event = Picture::ToolbarFirst + i;
-        QAction *button = toolbar->addAction(QIcon(picture(event)), toolbarTooltips()[i]);
+        QAction *button = addButton(QIcon(picture(event)), toolbarTooltips()[i]);
         button->setData(event);
         button->setToolTip(toolbarTooltips()[i]);
         connect(button, &QAction::triggered, this, [this, event] { dispatch(event); });
-        toolbar->addSeparator();
         runningWidth += ToolbarStep;
     }
     // Fillers only carry the bar's look across the screen.
     while (runningWidth < programState().desktopWidth - 100) {
-        QAction *filler = toolbar->addAction(QIcon(picture(Picture::ToolbarFiller)), QString());
-        filler->setObjectName(QStringLiteral("filler"));
-        toolbar->addSeparator();
+        addButton(QIcon(picture(Picture::ToolbarFiller)), QString());
         runningWidth += ToolbarStep;
         ++m_fillerCount;
     }
