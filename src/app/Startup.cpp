@@ -19,6 +19,8 @@ std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
     if (!store().open(dataFolderOf(workingFolder)))
         return nullptr;
     loadScreenFonts();
+    // The windows' coordinates were drawn for a desktop whose dialog font is a sans-serif of 8 points.
+    QApplication::setFont(screenFont(0));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         programState().desktopWidth = screen->geometry().width();
         programState().desktopHeight = screen->geometry().height();

@@ -1,5 +1,8 @@
 #include "record/SectionWindows.h"
 
+#include "patients/PatientWindow.h"
 #include "record/MedicalRecordWindow.h"
 
-void openPatientWindowFor(MedicalRecordWindow &record) { Q_UNUSED(record); }
+void openPatientWindowFor(MedicalRecordWindow &record) {
+    openPatientWindow(record);
+}

@@ -5,6 +5,7 @@
 
 ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns) : QTreeWidget(parent) {
     setColumnCount(int(columns.size()));
+    header()->setMinimumSectionSize(0); // narrow columns (5 pixels) keep their given width
     QStringList titles;
     for (const ListColumn &column : columns)
         titles << column.title;

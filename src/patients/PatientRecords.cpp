@@ -1,0 +1,137 @@
+#include "patients/PatientRecords.h"
+
+#include "common/FieldRules.h"
+#include "common/ProgramState.h"
+#include "platform/Messages.h"
+#include "store/Store.h"
+#include "store/WritePatterns.h"
+
+namespace {
+
+const QString ByCode = QStringLiteral("Select * from fpatient where codepatient=?");
+
+} // namespace
+
+QString patientFormError(const PatientFields &fields) {
+    if (fields.name.isEmpty())
+        return QStringLiteral("Le nom du patient est incorrect ! ");
+    if (!fields.birthDate.isEmpty() && !checkDate(fields.birthDate))
+        return QStringLiteral("La date de naissance est incorrecte! (doit être sous la forme JJ/MM/AAAA)");
+    if (!checkNumber(fields.age))
+        return QStringLiteral("L'âge du patient est incorrect ! (Appuyez sur la touche (ENTREE) en plaçant le "
+                              "curseur sur la case date de naissance.)");
+    static const QStringList familySituations{QStringLiteral("M"), QStringLiteral("C"), QStringLiteral("V"),
+                                              QStringLiteral("D")};
+    if (!familySituations.contains(fields.familySituation))
+        return QStringLiteral("La situation familiale est incorrecte !");
+    if (!fields.children.isEmpty() && !checkNumber(fields.children))
+        return QStringLiteral("Le nombre d'enfants est incorrect !");
+    return {};
+}
+
+std::optional<SavedPatient> savePatient(const PatientFields &fields) {
+    if (const QString error = patientFormError(fields); !error.isEmpty()) {
+        Messages::error(error);
+        return std::nullopt;
+    }
+    Connection &patients = db(Db::Dbpatient);
+
+    // The code shown in the form plays no part: name and birth date say who the patient is. A lookup
+    // the store refuses stops here rather than storing a second copy of someone already there.
+    bool ok = true;
+    const Rows same = patients.query(QStringLiteral("Select * from fpatient where nom=? and datenais=?"),
+                                     {fields.name, fields.birthDate}, &ok);
+    if (!ok)
+        return std::nullopt;
+    SavedPatient saved{fields, same.isEmpty()};
+    saved.fields.code = same.isEmpty() ? nextPatientCode() : same.first().value(0);
+    const PatientFields &p = saved.fields;
+    const QString dateNumber = dateNumberText(p.birthDate);
+
+    const Statement update{
+        QStringLiteral("Update fpatient set nom=?,ad=?,tel=?,Datenais=?,Datenum=?,age=?,umage=?,sexe=?,sf=?,enf=?,"
+                       "prof=?,maladie=?,ss=? where codepatient=?"),
+        {p.name, p.address, p.telephone, p.birthDate, dateNumber, p.age, p.ageUnit, p.sex, p.familySituation,
+         p.children, p.profession, p.category, p.socialSecurity, p.code}};
+    const Statement insert{
+        QStringLiteral("insert into fpatient (Codepatient,nom,ad,tel,datenais,datenum,age,umage,sexe,sf,enf,prof,"
+                       "maladie,ss) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+        {p.code, p.name, p.address, p.telephone, p.birthDate, dateNumber, p.age, p.ageUnit, p.sex, p.familySituation,
+         p.children, p.profession, p.category, p.socialSecurity}};
+    // A write the store refuses has shown its message; the patient is then not reported as saved.
+    if (!updateOrInsert(patients, {ByCode, {p.code}}, update, insert))
+        return std::nullopt;
+
+    insertIfMissing(db(Db::tablefonc), {QStringLiteral("Select * from TableFonc where fonc=?"), {p.profession}},
+                    {QStringLiteral("insert into TableFonc (fonc) values(?)"), {p.profession}});
+    programState().currentPatientCode = p.code;
+    return saved;
+}
+
+DeleteOutcome deletePatient(const QString &code) {
+    programState().currentPatientCode = code;
+    if (!db(Db::Dbpatient).exists(ByCode, {code})) {
+        Messages::show(QStringLiteral("Erreur inattendue"),
+                       QStringLiteral("Code patient introuvable dans la table ! (Il se pourrait que le code soit "
+                                      "incorrect)"));
+        return DeleteOutcome::Refused;
+    }
+    if (db(Db::Dbexamen).exists(QStringLiteral("Select * from fexamen where codepatient=?"), {code})) {
+        Messages::show(QStringLiteral("Suppression non autorisée"),
+                       QStringLiteral("Impossible de supprimer ce patient car il possède un dossier médical "
+                                      "(Supprimer d'abord son dossier médical)"));
+        return DeleteOutcome::Refused;
+    }
+    const Messages::Answer answer = Messages::show(QStringLiteral("Confirmation"),
+                                                   QStringLiteral("Etes-vous sûr de vouloir supprimer ce patient ?"),
+                                                   Messages::Buttons::YesNoCancel);
+    if (answer != Messages::Answer::Yes)
+        return DeleteOutcome::Kept;
+    if (!db(Db::Dbpatient).update(QStringLiteral("delete from fpatient where codepatient=?"), {code}))
+        return DeleteOutcome::Kept;
+    return DeleteOutcome::Deleted;
+}
+
+QList<PatientFields> patientsByName() {
+    QList<PatientFields> patients;
+    db(Db::Dbpatient)
+        .forEachRow(QStringLiteral("Select * from fpatient order by nom"), {},
+                    [&patients](const Row &row) { patients << PatientFields::fromStored(row); });
+    return patients;
+}
+
+std::optional<PatientFields> storedPatient(const QString &code) {
+    const Rows rows = db(Db::Dbpatient).query(ByCode, {code});
+    if (rows.isEmpty())
+        return std::nullopt;
+    return PatientFields::fromStored(rows.first());
+}
+
+std::optional<PatientFields> firstPatientMatching(const PatientFields &criteria) {
+    const auto matches = [](const QString &stored, const QString &wanted) {
+        return wanted.isEmpty() || stored == wanted;
+    };
+    for (const PatientFields &patient : patientsByName()) {
+        if (patient.name.startsWith(criteria.name) && matches(patient.birthDate, criteria.birthDate) &&
+            matches(patient.sex, criteria.sex) && matches(patient.familySituation, criteria.familySituation) &&
+            matches(patient.profession, criteria.profession) && matches(patient.telephone, criteria.telephone))
+            return patient;
+    }
+    return std::nullopt;
+}
+
+QStringList referenceSuggestions(Db which, const QString &orderedQuery, const QString &typed) {
+    QStringList suggestions;
+    if (typed.isEmpty())
+        return suggestions;
+    db(which).forEachRow(orderedQuery, {}, [&](const Row &row) {
+        const QString entry = row.value(0);
+        if (entry.startsWith(typed) && (suggestions.isEmpty() || suggestions.last() != entry))
+            suggestions << entry;
+    });
+    return suggestions;
+}
+
+QStringList professionSuggestions(const QString &typed) {
+    return referenceSuggestions(Db::tablefonc, QStringLiteral("Select * from TableFonc order by fonc"), typed);
+}
