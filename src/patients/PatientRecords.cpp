@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/ProgramState.h"
 #include "platform/Messages.h"
+#include "store/ReferenceLists.h"
 #include "store/Store.h"
 #include "store/WritePatterns.h"
 
@@ -118,18 +119,6 @@ std::optional<PatientFields> firstPatientMatching(const PatientFields &criteria)
             return patient;
     }
     return std::nullopt;
-}
-
-QStringList referenceSuggestions(Db which, const QString &orderedQuery, const QString &typed) {
-    QStringList suggestions;
-    if (typed.isEmpty())
-        return suggestions;
-    db(which).forEachRow(orderedQuery, {}, [&](const Row &row) {
-        const QString entry = row.value(0);
-        if (entry.startsWith(typed) && (suggestions.isEmpty() || suggestions.last() != entry))
-            suggestions << entry;
-    });
-    return suggestions;
 }
 
 QStringList professionSuggestions(const QString &typed) {

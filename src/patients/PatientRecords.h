@@ -41,9 +41,5 @@ std::optional<PatientFields> storedPatient(const QString &code);
 // sex, family situation, profession and telephone equal the criteria's; empty criteria match anything.
 std::optional<PatientFields> firstPatientMatching(const PatientFields &criteria);
 
-// The entries of a reference list that begin with the typed text, in the order the query gives them,
-// each once; nothing for an empty text.
-QStringList referenceSuggestions(Db db, const QString &orderedQuery, const QString &typed);
-
 // The professions already used that begin with the typed text, alphabetical.
 QStringList professionSuggestions(const QString &typed);

@@ -25,8 +25,9 @@ void installFontSubstitutes() {
         return;
     installed = true;
     const QList<std::pair<const char *, QStringList>> substitutes{
-        {"Calibri", {"Carlito"}},     {"Candara", {"Carlito"}},          {"arial", {"Liberation Sans", "Arimo"}},
-        {"Verdana", {"DejaVu Sans"}}, {"Ms Trebuchet", {"DejaVu Sans"}},
+        {"Calibri", {"Carlito"}},     {"Candara", {"Carlito"}},      {"arial", {"Liberation Sans", "Arimo"}},
+        {"Verdana", {"DejaVu Sans"}}, {"Ms Trebuchet", {"Carlito"}}, // DejaVu Sans runs a fifth wider than the labels
+                                                                     // allow
     };
     for (const auto &[face, twins] : substitutes)
         QFont::insertSubstitutions(QString::fromLatin1(face), twins);

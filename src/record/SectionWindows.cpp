@@ -1,6 +1,8 @@
 #include "record/SectionWindows.h"
 
 #include "common/ProgramState.h"
+#include "record/DatedLineWindow.h"
+#include "record/ExaminationWindow.h"
 #include "record/MedicalRecordWindow.h"
 
 void openSectionWindow(Section section, MedicalRecordWindow &record) {
@@ -11,6 +13,18 @@ void openSectionWindow(Section section, MedicalRecordWindow &record) {
         return;
     programState().currentPatientCode = code;
     switch (section) {
+    case Section::Examination:
+        openExaminationWindow(record);
+        break;
+    case Section::Prescription:
+        openDatedLineWindow(prescriptionKind(), record);
+        break;
+    case Section::Analyses:
+        openDatedLineWindow(analysesKind(), record);
+        break;
+    case Section::Radiology:
+        openDatedLineWindow(radiologyKind(), record);
+        break;
     default:
         break;
     }

@@ -92,7 +92,9 @@ QList<QStringList> plainRows(const Rows &stored, const QList<int> &columns) {
     return rows;
 }
 
-QString shownAmount(const QString &stored) { return GroupThousands(CentsToAmount(stored)); }
+QString shownAmount(const QString &stored) {
+    return GroupThousands(CentsToAmount(stored));
+}
 
 SectionRows paymentRows(const Rows &stored) {
     SectionRows result;

@@ -44,9 +44,8 @@ private slots:
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QList<int>>("widths");
         QTest::addColumn<QColor>("background");
-        QTest::newRow("examination, top left") << 0 << QRect(36, 78, 403, 100)
-                                              << QStringList{"Date", "Compte rendu"} << QList<int>{90, 338}
-                                              << QColor(27, 109, 166);
+        QTest::newRow("examination, top left") << 0 << QRect(36, 78, 403, 100) << QStringList{"Date", "Compte rendu"}
+                                               << QList<int>{90, 338} << QColor(27, 109, 166);
         QTest::newRow("prescription, top middle")
             << 1 << QRect(474, 78, 403, 100) << QStringList{"Date", "PRESCRIPTION", "POSOLOGIE"}
             << QList<int>{80, 170, 220} << QColor(27, 109, 166);
@@ -56,9 +55,9 @@ private slots:
         QTest::newRow("payments, third row right")
             << 8 << QRect(912, 318, 403, 100) << QStringList{"Date", "DESIGNATION", "TARIF", "VERSEMENT", "SOLDE"}
             << QList<int>{80, 200, 80, 80, 80} << QColor(110, 52, 160);
-        QTest::newRow("family history, bottom right") << 11 << QRect(912, 438, 403, 100)
-                                                      << QStringList{"Date", "T E X T E"} << QList<int>{80, 400}
-                                                      << QColor(40, 118, 100);
+        QTest::newRow("family history, bottom right")
+            << 11 << QRect(912, 438, 403, 100) << QStringList{"Date", "T E X T E"} << QList<int>{80, 400}
+            << QColor(40, 118, 100);
     }
     void sectionsStandInAGridOfThreeColumns() {
         QFETCH(int, section);

@@ -45,13 +45,12 @@ private slots:
         store(Db::Dbord, act("1", "01/02/2023", "1675209600", {"3", "SIROP", "1 C"}));
         store(Db::Dbord, act("1", "05/02/2023", "1675555200", {"1", "AMOXICILLINE", "2 G"}));
         store(Db::Dbord, act("1", "05/02/2023", "1675555200", {"2", "VITAMINE C", "1 CP"}));
-        QCOMPARE(loadSectionRows(Section::Prescription, "1").rows,
-                 Table({{"01/02/2023", "ASPIRINE", "1 CP"},
-                        {"01/02/2023", "DOLIPRANE", "3 CP"},
-                        {"01/02/2023", "SIROP", "1 C"},
-                        {},
-                        {"05/02/2023", "AMOXICILLINE", "2 G"},
-                        {"05/02/2023", "VITAMINE C", "1 CP"}}));
+        QCOMPARE(loadSectionRows(Section::Prescription, "1").rows, Table({{"01/02/2023", "ASPIRINE", "1 CP"},
+                                                                          {"01/02/2023", "DOLIPRANE", "3 CP"},
+                                                                          {"01/02/2023", "SIROP", "1 C"},
+                                                                          {},
+                                                                          {"05/02/2023", "AMOXICILLINE", "2 G"},
+                                                                          {"05/02/2023", "VITAMINE C", "1 CP"}}));
     }
 
     void linesOfOneActFollowTheirOrderAndASingleDateHasNoSeparator() {
@@ -77,10 +76,9 @@ private slots:
             << QStringList{"REPOS", "DE 3 JOURS", "", "A COMPTER DU", "", "", ""}
             << QStringList{"REPOS", "DE 3 JOURS", "", "A COMPTER DU"};
         QTest::newRow("a single line") << QStringList{"APTE", "", "", "", "", "", ""} << QStringList{"APTE"};
-        QTest::newRow("an empty first line before text") << QStringList{"", "SUITE", "", "", "", "", ""}
-                                                         << QStringList{"", "SUITE"};
-        QTest::newRow("the seventh line") << QStringList{"A", "", "", "", "", "", "G"}
-                                          << QStringList{"A", "", "G"};
+        QTest::newRow("an empty first line before text")
+            << QStringList{"", "SUITE", "", "", "", "", ""} << QStringList{"", "SUITE"};
+        QTest::newRow("the seventh line") << QStringList{"A", "", "", "", "", "", "G"} << QStringList{"A", "", "G"};
     }
     void textLinesShowBlankLinesInsideButNotTrailingOnes() {
         QFETCH(QStringList, lines);
@@ -97,7 +95,8 @@ private slots:
     void lettersRepeatRecipientAndSubjectAndArePartedByDate() {
         store(Db::DbLR, act("1", "01/02/2023", "1675209600",
                             {"DR MARTIN", "AVIS", "CHER CONFRERE", "MERCI", "", "", "", "", ""}));
-        store(Db::DbLR, act("1", "03/02/2023", "1675382400", {"DR DURAND", "BILAN", "BONJOUR", "", "", "", "", "", ""}));
+        store(Db::DbLR,
+              act("1", "03/02/2023", "1675382400", {"DR DURAND", "BILAN", "BONJOUR", "", "", "", "", "", ""}));
         QCOMPARE(loadSectionRows(Section::Letters, "1").rows,
                  Table({{"01/02/2023", "DR MARTIN", "AVIS", "CHER CONFRERE"},
                         {"01/02/2023", "DR MARTIN", "AVIS", "MERCI"},

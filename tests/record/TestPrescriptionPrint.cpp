@@ -1,0 +1,236 @@
+#include "ClinicalTestHelpers.h"
+#include "print/PrinterFonts.h"
+#include "record/DatedLinePrint.h"
+#include "record/DatedLineWindow.h"
+#include "support/PrintCapture.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+// An A4 sheet at 600 dots per inch: W = 4960, so X(1) = 236 and Y(1) = 167.
+constexpr int Width = 4960;
+constexpr int Height = 7016;
+constexpr int FrameBottom = 3340; // Y(20)
+
+const QString NothingToPrint = QStringLiteral("Il n'y a rien à imprimer ! ");
+
+DatedLineDocument fifteenLines() {
+    DatedLineDocument document{"15/03/2024", "DUPONT JEAN", "45 ans", "P  R  E  S  C  R  I  P  T  I  O  N", {}};
+    for (int i = 1; i <= 15; ++i)
+        document.lines.append({QStringLiteral("MEDICAMENT %1").arg(i), QStringLiteral("%1 CP").arg(i)});
+    return document;
+}
+
+const PageOperation *textAt(const RecordingPage &page, int x, int y) {
+    for (const PageOperation &operation : page.operations())
+        if (operation.kind == PageOperation::Kind::Text && operation.x == x && operation.y == y)
+            return &operation;
+    return nullptr;
+}
+
+QString pdfText(const QString &pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.waitForFinished(-1);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestPrescriptionPrint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<ClinicalProgram>(); }
+    void cleanup() { m_program.reset(); }
+
+    void drawsEachTextAtItsPlace_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("font");
+        // L = X(2) = 472, M = X(3.5) = 827; the patient box starts at Y(4) + Y(3) = 1169, the band at
+        // T = 1169 + Y(1.5) + Y(0.03) = 1425, its titles at T + Y(0.3) = 1475, the lines from 1475 + Y(1.5).
+        QTest::newRow("date") << "15/03/2024" << 3448 << 354 << PrinterFont::Arial030;
+        QTest::newRow("name title") << "NOM ET PRENOMS:  M.  " << 590 << 1236 << PrinterFont::Verdana030Bold;
+        QTest::newRow("name") << "DUPONT JEAN" << 1653 << 1236 << PrinterFont::Arial030;
+        QTest::newRow("age title") << "Age: " << 3542 << 1236 << PrinterFont::Verdana030Bold;
+        QTest::newRow("age") << "45 ans" << 3779 << 1236 << PrinterFont::Arial030;
+        QTest::newRow("number title") << "N°" << 566 << 1475 << PrinterFont::Verdana030Bold;
+        QTest::newRow("band title") << "P  R  E  S  C  R  I  P  T  I  O  N" << 1866 << 1475
+                                    << PrinterFont::Verdana030Bold;
+        QTest::newRow("first number") << "1" << 566 << 1726 << PrinterFont::Arial030;
+        QTest::newRow("first line") << "MEDICAMENT 1    1 CP" << 874 << 1726 << PrinterFont::Arial030;
+        QTest::newRow("14th line, above the frame's bottom")
+            << "MEDICAMENT 14    14 CP" << 874 << 1726 + 13 * 117 << PrinterFont::Arial030;
+        QTest::newRow("15th line, below it")
+            << "MEDICAMENT 15    15 CP" << 874 << 1726 + 14 * 117 << PrinterFont::Arial030;
+    }
+    void drawsEachTextAtItsPlace() {
+        QFETCH(QString, text);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, font);
+        RecordingPage page(Width, Height);
+        const PrinterFonts fonts(page);
+        drawDatedLineDocument(page, fonts, fifteenLines());
+        const PageOperation *drawn = page.findText(text);
+        QVERIFY2(drawn, qPrintable(text));
+        QCOMPARE(QPoint(drawn->x, drawn->y), QPoint(x, y));
+        QCOMPARE(drawn->font, fonts.font(font));
+        QCOMPARE(drawn->color, QColor(Qt::black));
+        QCOMPARE(drawn->background, QColor(Qt::white));
+        QCOMPARE(page.pageCount(), 1);
+    }
+
+    void drawsTheLetterheadTheBoxesAndAFrameOfFixedHeight() {
+        RecordingPage page(Width, Height);
+        drawDatedLineDocument(page, PrinterFonts(page), fifteenLines());
+        const QList<PageOperation> pictures = page.operations(PageOperation::Kind::Picture);
+        QCOMPARE(pictures.size(), 1);
+        QCOMPARE(QRect(pictures[0].x, pictures[0].y, pictures[0].width, pictures[0].height), QRect(236, 0, 3779, 835));
+        QCOMPARE(pictures[0].pictureSize, QSize(703, 173));
+
+        QList<QLine> lines;
+        for (const PageOperation &line : page.operations(PageOperation::Kind::Line))
+            lines << QLine(line.x, line.y, line.x2, line.y2);
+        const QList<QLine> expected{// the patient box, Y(1.4) high
+                                    {472, 1169, 4251, 1169},
+                                    {472, 1403, 4251, 1403},
+                                    {472, 1169, 472, 1403},
+                                    {4251, 1169, 4251, 1403},
+                                    // the band of titles, the borders, the column separator, the bottom
+                                    {472, 1425, 4251, 1425},
+                                    {472, 1592, 4251, 1592},
+                                    {472, 1425, 472, FrameBottom},
+                                    {827, 1425, 827, FrameBottom},
+                                    {4251, 1425, 4251, FrameBottom},
+                                    {472, FrameBottom, 4251, FrameBottom}};
+        QCOMPARE(lines, expected);
+
+        QVERIFY(page.findText("MEDICAMENT 14    14 CP")->y < FrameBottom);
+        QVERIFY(page.findText("MEDICAMENT 15    15 CP")->y > FrameBottom);
+        QVERIFY(textAt(page, 566, 1726 + 14 * 117)); // its number "15"
+    }
+
+    // F4 and the button print the act date's lines with the patient of the record header.
+    void theWindowPrintsItsLinesUnderItsTitle_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<QString>("bandTitle");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("prescription by F4") << "prescription" << true << "P  R  E  S  C  R  I  P  T  I  O  N"
+                                            << QStringList{"DOLIPRANE 1G    1 CP MATIN", "SIROP    1 C SOIR"};
+        QTest::newRow("prescription by button") << "prescription" << false << "P  R  E  S  C  R  I  P  T  I  O  N"
+                                                << QStringList{"DOLIPRANE 1G    1 CP MATIN", "SIROP    1 C SOIR"};
+        QTest::newRow("analyses, a line without result")
+            << "analyses" << true << "A  N  A  L  Y  S  E  S" << QStringList{"DOLIPRANE 1G    1 CP MATIN", "SIROP"};
+        QTest::newRow("radiology") << "radiology" << false << "R  A  D  I  O  L  O  G  I  E"
+                                   << QStringList{"DOLIPRANE 1G    1 CP MATIN", "SIROP"};
+    }
+    void theWindowPrintsItsLinesUnderItsTitle() {
+        QFETCH(QString, kind);
+        QFETCH(bool, byKey);
+        QFETCH(QString, bandTitle);
+        QFETCH(QStringList, printed);
+        const DatedLineKind &lineKind = kind == "analyses"    ? analysesKind()
+                                        : kind == "radiology" ? radiologyKind()
+                                                              : prescriptionKind();
+        PrintCapture capture;
+        capture.toRecording(Width, Height);
+        DatedLineWindow window(lineKind, m_program->record);
+        QVERIFY(showActive(window));
+        for (const QString &line : printed) {
+            const QStringList texts = line.split(QStringLiteral("    "));
+            window.findChild<QLineEdit *>("firstField")->setText(texts[0]);
+            window.findChild<QLineEdit *>("secondField")->setText(texts.value(1));
+            window.save();
+        }
+        if (byKey)
+            QTest::keyClick(&window, Qt::Key_F4);
+        else
+            window.findChild<QPushButton *>("printButton")->click();
+        QVERIFY(m_program->environment.messages().isEmpty());
+        QCOMPARE(capture.dialogsAsked(), 1);
+        const RecordingPage *page = capture.lastRecording();
+        QVERIFY(page && page->ended());
+        QVERIFY(page->findText("DUPONT JEAN"));
+        QVERIFY(page->findText("45 ans"));
+        QVERIFY(page->findText("15/03/2024"));
+        QVERIFY(page->findText(bandTitle));
+        for (int i = 0; i < printed.size(); ++i) {
+            const PageOperation *line = page->findText(printed[i]);
+            QVERIFY2(line, qPrintable(printed[i]));
+            QCOMPARE(line->y, 1726 + i * 117);
+            QVERIFY(textAt(*page, 566, line->y)->text == QString::number(i + 1));
+        }
+    }
+
+    void theDateOfTheSheetIsTheChosenDate() {
+        storeRow(Db::Dbord, {"7", "01/02/2024", "1706745600", "1", "AMOXICILLINE", "1 G"});
+        PrintCapture capture;
+        capture.toRecording(Width, Height);
+        DatedLineWindow window(prescriptionKind(), m_program->record);
+        chooseDate(window.findChild<QComboBox *>("dateChooser"), "01/02/2024");
+        window.print();
+        QVERIFY(capture.lastRecording()->findText("01/02/2024"));
+        QVERIFY(capture.lastRecording()->findText("AMOXICILLINE    1 G"));
+        QVERIFY(!capture.lastRecording()->findText("15/03/2024"));
+    }
+
+    void nothingToPrintAsksNoPrinter_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("F4") << true;
+        QTest::newRow("button") << false;
+    }
+    void nothingToPrintAsksNoPrinter() {
+        QFETCH(bool, byKey);
+        PrintCapture capture;
+        DatedLineWindow window(prescriptionKind(), m_program->record);
+        QVERIFY(showActive(window));
+        if (byKey)
+            QTest::keyClick(&window, Qt::Key_F4);
+        else
+            window.findChild<QPushButton *>("printButton")->click();
+        QCOMPARE(m_program->environment.messages().titles(), QStringList{"Erreur"});
+        QCOMPARE(m_program->environment.messages().texts(), QStringList{NothingToPrint});
+        QCOMPARE(capture.dialogsAsked(), 0);
+    }
+
+    void aCancelledDialogPrintsNothing() {
+        storeRow(Db::Dbord, {"7", "15/03/2024", "1710460800", "1", "DOLIPRANE", "1 CP"});
+        PrintCapture capture;
+        capture.cancel();
+        DatedLineWindow window(prescriptionKind(), m_program->record);
+        window.print();
+        QCOMPARE(capture.dialogsAsked(), 1);
+        QVERIFY(capture.recordings().empty());
+        QVERIFY(m_program->environment.messages().isEmpty());
+    }
+
+    void aPrintedSheetCarriesThePatientAndTheLines() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
+        storeRow(Db::Dbord, {"7", "15/03/2024", "1710460800", "1", "DOLIPRANE 1G", "1 CP MATIN ET SOIR"});
+        storeRow(Db::Dbord, {"7", "15/03/2024", "1710460800", "2", "AMOXICILLINE 500", "2 GELULES PAR JOUR"});
+        const QString pdf = m_program->environment.workingFolder() + QStringLiteral("/ordonnance.pdf");
+        PrintCapture capture;
+        capture.toPdf(pdf);
+        DatedLineWindow window(prescriptionKind(), m_program->record);
+        window.print();
+        const QString text = pdfText(pdf);
+        for (const QString expected : {"DUPONT JEAN", "45 ans", "15/03/2024", "NOM ET PRENOMS: M.", "Age:",
+                                       "DOLIPRANE 1G 1 CP MATIN ET SOIR", "AMOXICILLINE 500 2 GELULES PAR JOUR"})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
+    }
+
+private:
+    std::unique_ptr<ClinicalProgram> m_program;
+};
+
+QTEST_MAIN(TestPrescriptionPrint)
+#include "TestPrescriptionPrint.moc"
