@@ -140,9 +140,12 @@ void DatedLineWindow::save() {
     const SaveOutcome outcome = saveDatedLine(m_kind, patientCode(), actDate(), {m_first->text(), m_second->text()});
     if (outcome == SaveOutcome::Refused)
         return;
-    // A store failure has been reported; the fields keep what was typed.
-    if (outcome == SaveOutcome::Saved)
+    // A store failure has been reported; the fields keep what was typed. After a save the next line
+    // is typed from the first field.
+    if (outcome == SaveOutcome::Saved) {
         clearFields();
+        m_first->setFocus();
+    }
     loadActLines();
 }
 

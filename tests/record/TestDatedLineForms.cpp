@@ -201,7 +201,6 @@ private slots:
             QTest::keyClick(secondField, Qt::Key_Return);
             QCOMPARE(first->text(), QString());
             QCOMPARE(secondField->text(), QString());
-            first->setFocus();
         }
         QVERIFY(m_program->environment.messages().isEmpty());
         QCOMPARE(storedLines(lineKind), Rows({{Today, TodayNumber, "1", designation, otherSecond}}));
