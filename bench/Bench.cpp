@@ -7,6 +7,8 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "common/ProgramState.h"
+#include "patients/PatientList.h"
+#include "patients/PatientRecords.h"
 #include "platform/Messages.h"
 #include "record/MedicalRecordWindow.h"
 #include "record/Sections.h"
@@ -117,9 +119,16 @@ int main(int argc, char *argv[]) {
             "patient list: all patients by name",
             [&] {
                 list.clearRows();
-                list.addRows(db(Db::Dbpatient).query("Select * from fpatient order by nom"));
+                fillPatientList(list, patientsByName());
             },
             [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
+        PatientFields criteria;
+        criteria.name = "ROUSSEL";
+        measure(
+            "patient search: first name beginning ROUSSEL", [&] { firstPatientMatching(criteria); },
+            [&] {
+                direct.run(Db::Dbpatient, "Select * from fpatient where nom>=? order by nom limit 1", {"ROUSSEL"});
+            });
     }
 
     store().close();

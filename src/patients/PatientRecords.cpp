@@ -112,13 +112,22 @@ std::optional<PatientFields> firstPatientMatching(const PatientFields &criteria)
     const auto matches = [](const QString &stored, const QString &wanted) {
         return wanted.isEmpty() || stored == wanted;
     };
-    for (const PatientFields &patient : patientsByName()) {
-        if (patient.name.startsWith(criteria.name) && matches(patient.birthDate, criteria.birthDate) &&
-            matches(patient.sex, criteria.sex) && matches(patient.familySituation, criteria.familySituation) &&
-            matches(patient.profession, criteria.profession) && matches(patient.telephone, criteria.telephone))
-            return patient;
-    }
-    return std::nullopt;
+    // Every name beginning with the typed one sorts at or after it, so the search starts there and
+    // stops at the first patient who meets every criterion.
+    const std::optional<Row> found =
+        db(Db::Dbpatient)
+            .findRow(QStringLiteral("Select * from fpatient where nom>=? order by nom"), {criteria.name},
+                     [&](const Row &row) {
+                         const PatientFields patient = PatientFields::fromStored(row);
+                         return patient.name.startsWith(criteria.name) &&
+                                matches(patient.birthDate, criteria.birthDate) && matches(patient.sex, criteria.sex) &&
+                                matches(patient.familySituation, criteria.familySituation) &&
+                                matches(patient.profession, criteria.profession) &&
+                                matches(patient.telephone, criteria.telephone);
+                     });
+    if (!found)
+        return std::nullopt;
+    return PatientFields::fromStored(*found);
 }
 
 QStringList professionSuggestions(const QString &typed) {

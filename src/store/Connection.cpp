@@ -119,6 +119,39 @@ void Connection::reportFailure(const char *title, const Statement &statement) co
     Messages::show(QString::fromLatin1(title), statement.error());
 }
 
+namespace {
+
+Row readRow(sqlite3_stmt *statement, int columns) {
+    Row row;
+    row.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, c));
+        row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, c)) : QString());
+    }
+    return row;
+}
+
+} // namespace
+
+std::optional<Row> Connection::findRow(const QString &sql, const QStringList &values,
+                                       const std::function<bool(const Row &)> &accept) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return std::nullopt;
+    }
+    const int columns = sqlite3_column_count(statement.get());
+    int status;
+    while ((status = statement.step()) == SQLITE_ROW) {
+        Row row = readRow(statement.get(), columns);
+        if (accept(row))
+            return row;
+    }
+    if (status != SQLITE_DONE)
+        reportFailure("Erreur Check DatabaseQuery", statement);
+    return std::nullopt;
+}
+
 bool Connection::forEachRow(const QString &sql, const QStringList &values,
                             const std::function<void(const Row &)> &onRow) {
     Statement statement(*this, sql, values);
@@ -127,17 +160,9 @@ bool Connection::forEachRow(const QString &sql, const QStringList &values,
         return false;
     }
     const int columns = sqlite3_column_count(statement.get());
-    Row row;
-    row.reserve(columns);
     int status;
-    while ((status = statement.step()) == SQLITE_ROW) {
-        row.clear();
-        for (int c = 0; c < columns; ++c) {
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement.get(), c));
-            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), c)) : QString());
-        }
-        onRow(row);
-    }
+    while ((status = statement.step()) == SQLITE_ROW)
+        onRow(readRow(statement.get(), columns));
     if (status != SQLITE_DONE) {
         reportFailure("Erreur Check DatabaseQuery", statement);
         return false;

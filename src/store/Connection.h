@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -33,6 +34,10 @@ public:
 
     // The same, handing the rows over one at a time without keeping them.
     bool forEachRow(const QString &sql, const QStringList &values, const std::function<void(const Row &)> &onRow);
+
+    // The first row the predicate accepts; the rows after it are not read.
+    std::optional<Row> findRow(const QString &sql, const QStringList &values,
+                               const std::function<bool(const Row &)> &accept);
 
     // True when the statement yields at least one row.
     bool exists(const QString &sql, const QStringList &values = {});

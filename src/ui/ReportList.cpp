@@ -1,20 +1,130 @@
 #include "ui/ReportList.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 
-ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns) : QTreeWidget(parent) {
-    setColumnCount(int(columns.size()));
+// The rows of a report list, as text, with the column titles, alignments and cell colours.
+class ReportRows : public QAbstractTableModel {
+public:
+    ReportRows(QObject *parent, const QList<ListColumn> &columns) : QAbstractTableModel(parent) {
+        for (const ListColumn &column : columns)
+            m_titles << column.title;
+        m_alignments = QList<Qt::Alignment>(columns.size(), Qt::AlignLeft);
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_titles.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (!index.isValid())
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+            return cell(index.row(), index.column());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(m_alignments.value(index.column()) | Qt::AlignVCenter);
+        case Qt::BackgroundRole: {
+            const auto found = m_backgrounds.constFind(key(index.row(), index.column()));
+            return found == m_backgrounds.constEnd() ? QVariant() : QVariant(*found);
+        }
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal)
+            return {};
+        if (role == Qt::DisplayRole)
+            return m_titles.value(section);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(m_alignments.value(section) | Qt::AlignVCenter);
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    QString cell(int row, int column) const { return m_rows.value(row).value(column); }
+    const QStringList &titles() const { return m_titles; }
+
+    void append(const QList<QStringList> &rows) {
+        if (rows.isEmpty())
+            return;
+        const int first = int(m_rows.size());
+        beginInsertRows({}, first, first + int(rows.size()) - 1);
+        m_rows.append(rows); // cells beyond the last column are kept but never shown
+        endInsertRows();
+    }
+
+    void replace(int row, const QStringList &cells) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        m_rows[row] = cells;
+        emit dataChanged(index(row, 0), index(row, int(m_titles.size()) - 1));
+    }
+
+    void remove(int row) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        beginRemoveRows({}, row, row);
+        m_rows.removeAt(row);
+        // Cell colours follow their rows.
+        QHash<quint64, QColor> moved;
+        for (auto it = m_backgrounds.cbegin(); it != m_backgrounds.cend(); ++it) {
+            const int cellRow = int(it.key() >> 32);
+            if (cellRow != row)
+                moved.insert(key(cellRow > row ? cellRow - 1 : cellRow, int(it.key() & 0xffffffff)), it.value());
+        }
+        m_backgrounds = moved;
+        endRemoveRows();
+    }
+
+    void clearRows() {
+        beginResetModel();
+        m_rows.clear();
+        m_backgrounds.clear();
+        endResetModel();
+    }
+
+    void setAlignment(int column, Qt::Alignment alignment) {
+        m_alignments[column] = alignment;
+        emit headerDataChanged(Qt::Horizontal, column, column);
+        if (!m_rows.isEmpty())
+            emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column), {Qt::TextAlignmentRole});
+    }
+    Qt::Alignment alignment(int column) const { return m_alignments.value(column, Qt::AlignLeft); }
+
+    void setBackground(int row, int column, const QColor &colour) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        m_backgrounds.insert(key(row, column), colour);
+        emit dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+    }
+    QColor background(int row, int column) const { return m_backgrounds.value(key(row, column)); }
+
+private:
+    static quint64 key(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }
+
+    QStringList m_titles;
+    QList<Qt::Alignment> m_alignments;
+    QList<QStringList> m_rows;
+    QHash<quint64, QColor> m_backgrounds;
+};
+
+ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns)
+    : QTreeView(parent), m_rows(new ReportRows(this, columns)) {
+    setModel(m_rows);
     header()->setMinimumSectionSize(0); // narrow columns (5 pixels) keep their given width
-    QStringList titles;
-    for (const ListColumn &column : columns)
-        titles << column.title;
-    setHeaderLabels(titles);
-    for (int c = 0; c < columns.size(); ++c)
-        setColumnWidth(c, columns[c].width);
-    m_alignments = QList<Qt::Alignment>(columns.size(), Qt::AlignLeft | Qt::AlignVCenter);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    for (int c = 0; c < columns.size(); ++c)
+        setColumnWidth(c, columns[c].width);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);
@@ -24,13 +134,17 @@ ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns) : QTre
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
 
-    connect(this, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { emit rowChosen(indexOfTopLevelItem(item)); });
-    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
-        // Mouse clicks are reported by itemClicked; this one follows the keyboard.
-        if (current && QApplication::mouseButtons() == Qt::NoButton && hasFocus())
-            emit rowChosen(indexOfTopLevelItem(current));
+    connect(this, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            emit rowChosen(index.row());
     });
+}
+
+void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
+    QTreeView::currentChanged(current, previous);
+    // Mouse clicks are reported by clicked(); this one follows the keyboard.
+    if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton && hasFocus())
+        emit rowChosen(current.row());
 }
 
 void ReportList::setColours(const QColor &text, const QColor &background) {
@@ -46,81 +160,89 @@ void ReportList::setColours(const QColor &text, const QColor &background) {
     setPalette(colours);
 }
 
-void ReportList::fillItem(QTreeWidgetItem *item, const QStringList &cells) const {
-    for (int c = 0; c < columnCount(); ++c) {
-        item->setText(c, c < cells.size() ? cells[c] : QString());
-        item->setTextAlignment(c, m_alignments.value(c, Qt::AlignLeft | Qt::AlignVCenter));
-    }
-}
-
 void ReportList::addRow(const QStringList &cells) {
-    auto *item = new QTreeWidgetItem;
-    fillItem(item, cells);
-    addTopLevelItem(item);
+    m_rows->append({cells});
 }
 
 void ReportList::addRows(const QList<QStringList> &rows) {
-    QList<QTreeWidgetItem *> items;
-    items.reserve(rows.size());
-    for (const QStringList &cells : rows) {
-        auto *item = new QTreeWidgetItem;
-        fillItem(item, cells);
-        items << item;
-    }
-    addTopLevelItems(items);
+    m_rows->append(rows);
 }
 
 void ReportList::setRow(int row, const QStringList &cells) {
-    if (QTreeWidgetItem *item = topLevelItem(row))
-        fillItem(item, cells);
+    m_rows->replace(row, cells);
 }
 
 void ReportList::removeRow(int row) {
-    delete takeTopLevelItem(row);
+    m_rows->remove(row);
+}
+
+void ReportList::clearRows() {
+    m_rows->clearRows();
+}
+
+int ReportList::rowCount() const {
+    return m_rows->rowCount();
+}
+
+int ReportList::columnCount() const {
+    return m_rows->columnCount();
+}
+
+QString ReportList::headerText(int column) const {
+    return m_rows->titles().value(column);
 }
 
 QString ReportList::cell(int row, int column) const {
-    const QTreeWidgetItem *item = topLevelItem(row);
-    return item ? item->text(column) : QString();
+    return m_rows->cell(row, column);
 }
 
 QStringList ReportList::rowCells(int row) const {
     QStringList cells;
-    if (const QTreeWidgetItem *item = topLevelItem(row))
-        for (int c = 0; c < columnCount(); ++c)
-            cells << item->text(c);
+    if (row < 0 || row >= rowCount())
+        return cells;
+    for (int c = 0; c < columnCount(); ++c)
+        cells << cell(row, c);
     return cells;
 }
 
 int ReportList::currentRowIndex() const {
-    QTreeWidgetItem *item = currentItem();
-    return item && item->isSelected() ? indexOfTopLevelItem(item) : -1;
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isRowSelected(current.row(), {}) ? current.row() : -1;
 }
 
 void ReportList::selectRow(int row) {
-    if (QTreeWidgetItem *item = topLevelItem(row))
-        setCurrentItem(item);
+    if (row >= 0 && row < rowCount())
+        setCurrentIndex(m_rows->index(row, 0));
+}
+
+QRect ReportList::rowRect(int row) const {
+    return visualRect(m_rows->index(row, 0));
 }
 
 void ReportList::setColumnAlignment(int column, Qt::Alignment alignment) {
-    if (column < 0 || column >= m_alignments.size())
+    if (column < 0 || column >= columnCount())
         return;
-    m_alignments[column] = alignment | Qt::AlignVCenter;
-    headerItem()->setTextAlignment(column, m_alignments[column]);
-    for (int row = 0; row < topLevelItemCount(); ++row)
-        topLevelItem(row)->setTextAlignment(column, m_alignments[column]);
+    m_rows->setAlignment(column, alignment & Qt::AlignHorizontal_Mask);
 }
 
 Qt::Alignment ReportList::columnAlignment(int column) const {
-    return m_alignments.value(column, Qt::AlignLeft) & Qt::AlignHorizontal_Mask;
+    return m_rows->alignment(column);
+}
+
+Qt::Alignment ReportList::headerAlignment(int column) const {
+    return m_rows->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+           Qt::AlignHorizontal_Mask;
+}
+
+Qt::Alignment ReportList::cellAlignment(int row, int column) const {
+    return m_rows->data(m_rows->index(row, column), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+           Qt::AlignHorizontal_Mask;
 }
 
 void ReportList::setCellBackground(int row, int column, const QColor &colour) {
-    if (QTreeWidgetItem *item = topLevelItem(row))
-        item->setBackground(column, colour);
+    m_rows->setBackground(row, column, colour);
 }
 
 QColor ReportList::cellBackground(int row, int column) const {
-    const QTreeWidgetItem *item = topLevelItem(row);
-    return item ? item->background(column).color() : QColor();
+    return m_rows->background(row, column);
 }

@@ -3,15 +3,18 @@
 #include <QColor>
 #include <QList>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTreeView>
 
 struct ListColumn {
     QString title;
     int width;
 };
 
-// A read-only multi-column list: text rows, column widths and alignment, row and cell colours.
-class ReportList : public QTreeWidget {
+class ReportRows;
+
+// A read-only multi-column list: text rows, column widths and alignment, row and cell colours. The rows
+// live in a light table model, so a list of every patient fills at once.
+class ReportList : public QTreeView {
     Q_OBJECT
 public:
     ReportList(QWidget *parent, const QList<ListColumn> &columns);
@@ -23,17 +26,23 @@ public:
     void addRows(const QList<QStringList> &rows);
     void setRow(int row, const QStringList &cells);
     void removeRow(int row);
-    void clearRows() { clear(); }
+    void clearRows();
 
-    int rowCount() const { return topLevelItemCount(); }
+    int rowCount() const;
+    int columnCount() const;
+    QString headerText(int column) const;
     QString cell(int row, int column) const;
     QStringList rowCells(int row) const;
     int currentRowIndex() const;
     void selectRow(int row);
+    // Where a row stands in the viewport (to click it).
+    QRect rowRect(int row) const;
 
     // Header and cells of one column; rows added later follow it too.
     void setColumnAlignment(int column, Qt::Alignment alignment);
     Qt::Alignment columnAlignment(int column) const;
+    Qt::Alignment headerAlignment(int column) const;
+    Qt::Alignment cellAlignment(int row, int column) const;
 
     void setCellBackground(int row, int column, const QColor &colour);
     QColor cellBackground(int row, int column) const;
@@ -42,8 +51,9 @@ signals:
     // The user picked a row: a click, or a move of the selection with the keyboard.
     void rowChosen(int row);
 
-private:
-    void fillItem(QTreeWidgetItem *item, const QStringList &cells) const;
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
-    QList<Qt::Alignment> m_alignments;
+private:
+    ReportRows *m_rows;
 };

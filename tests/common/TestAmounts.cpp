@@ -224,16 +224,15 @@ private slots:
         SetColumnAlignment(&list, 1, kind);
         list.addRow({"16/03/2024", "- 150.00", "-150.00"});
 
-        const auto horizontal = [](const QVariant &value) { return value.toInt() & Qt::AlignHorizontal_Mask; };
         QCOMPARE(int(list.columnAlignment(1)), alignment);
-        QCOMPARE(horizontal(list.headerItem()->data(1, Qt::TextAlignmentRole)), alignment);
+        QCOMPARE(int(list.headerAlignment(1)), alignment);
         for (int row = 0; row < list.rowCount(); ++row) {
-            QCOMPARE(horizontal(list.topLevelItem(row)->data(1, Qt::TextAlignmentRole)), alignment);
-            QCOMPARE(horizontal(list.topLevelItem(row)->data(0, Qt::TextAlignmentRole)), int(Qt::AlignLeft));
-            QCOMPARE(horizontal(list.topLevelItem(row)->data(2, Qt::TextAlignmentRole)), int(Qt::AlignRight));
+            QCOMPARE(int(list.cellAlignment(row, 1)), alignment);
+            QCOMPARE(int(list.cellAlignment(row, 0)), int(Qt::AlignLeft));
+            QCOMPARE(int(list.cellAlignment(row, 2)), int(Qt::AlignRight));
         }
-        QCOMPARE(horizontal(list.headerItem()->data(0, Qt::TextAlignmentRole)) & ~int(Qt::AlignLeft), 0);
-        QCOMPARE(horizontal(list.headerItem()->data(2, Qt::TextAlignmentRole)), int(Qt::AlignRight));
+        QCOMPARE(int(list.headerAlignment(0)), int(Qt::AlignLeft));
+        QCOMPARE(int(list.headerAlignment(2)), int(Qt::AlignRight));
         QCOMPARE(list.cell(1, 1), QStringLiteral("- 150.00"));
     }
 

@@ -33,7 +33,7 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 }
 
 void clickRow(ReportList *list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(row).center());
 }
 
 QStringList column(const ReportList *list, int column) {
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(captionsShown, buttons);
 
         const ReportList *choices = window.form().choiceList();
-        QCOMPARE(choices->headerItem()->text(0), QStringLiteral("   Sélectionnez..."));
+        QCOMPARE(choices->headerText(0), QStringLiteral("   Sélectionnez..."));
         QCOMPARE(choices->columnWidth(0), 290);
         QCOMPARE(choices->columnWidth(1), 5);
         QCOMPARE(choices->palette().color(QPalette::Base), QColor(199, 240, 211));
@@ -163,7 +163,7 @@ private slots:
         const QList<int> widths{40, 200, 80, 35, 40, 25, 40, 120, 150, 100, 100, 100};
         QCOMPARE(patients->columnCount(), 12);
         for (int c = 0; c < 12; ++c) {
-            QCOMPARE(patients->headerItem()->text(c), titles[c]);
+            QCOMPARE(patients->headerText(c), titles[c]);
             QCOMPARE(patients->columnWidth(c), widths[c]);
         }
     }

@@ -141,8 +141,8 @@ private slots:
 
         const ReportList *lines = window.findChild<ReportList *>("linesList");
         QCOMPARE(lines->geometry(), QRect(10, 148, 550, 150));
-        QCOMPARE(lines->headerItem()->text(0), columns[0]);
-        QCOMPARE(lines->headerItem()->text(1), columns[1]);
+        QCOMPARE(lines->headerText(0), columns[0]);
+        QCOMPARE(lines->headerText(1), columns[1]);
         QCOMPARE(lines->columnWidth(0), kind == "prescription" ? 300 : 250);
         QCOMPARE(lines->columnWidth(1), kind == "prescription" ? 200 : 150);
         QCOMPARE(lines->palette().color(QPalette::Text), linesText);
@@ -150,9 +150,9 @@ private slots:
 
         const ReportList *suggestions = window.findChild<ReportList *>("suggestionList");
         QCOMPARE(suggestions->geometry(), QRect(10, 308, 550, 140));
-        QCOMPARE(suggestions->headerItem()->text(0), QStringLiteral("         Sélectionnez ..."));
+        QCOMPARE(suggestions->headerText(0), QStringLiteral("         Sélectionnez ..."));
         QCOMPARE(suggestions->columnWidth(0), 540);
-        QCOMPARE(suggestions->headerItem()->text(1), QStringLiteral("N°"));
+        QCOMPARE(suggestions->headerText(1), QStringLiteral("N°"));
         QCOMPARE(suggestions->columnWidth(1), 10);
         QCOMPARE(suggestions->palette().color(QPalette::Base), QColor(129, 179, 234));
     }

@@ -59,9 +59,9 @@ private slots:
         QCOMPARE(captions, QStringList({"(#ESC) Quitter", "(#ALT+SUP) Supprimer la ligne", "(#F5) Valider"}));
         const ReportList *report = reportList();
         QCOMPARE(report->geometry(), QRect(10, 198, 550, 150));
-        QCOMPARE(report->headerItem()->text(0), QStringLiteral("COMPTE RENDU"));
+        QCOMPARE(report->headerText(0), QStringLiteral("COMPTE RENDU"));
         QCOMPARE(report->columnWidth(0), 500);
-        QCOMPARE(report->headerItem()->text(1), QString());
+        QCOMPARE(report->headerText(1), QString());
         QCOMPARE(report->columnWidth(1), 5);
         QCOMPARE(report->palette().color(QPalette::Base), QColor(250, 185, 86));
         QCOMPARE(report->palette().color(QPalette::Text), QColor(32, 26, 110));

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));
         QCOMPARE(list->columnCount(), titles.size());
         for (int c = 0; c < titles.size(); ++c) {
-            QCOMPARE(list->headerItem()->text(c), titles[c]);
+            QCOMPARE(list->headerText(c), titles[c]);
             QCOMPARE(list->columnWidth(c), widths[c]);
         }
         const QToolButton *button = window.findChild<QToolButton *>(QStringLiteral("sectionButton%1").arg(section));
