@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<LetterheadSpec, 5> letterheads{{
+constexpr std::array<LetterheadDescriptor, 5> letterheads{{
     {Letterhead::Prescription, Picture::LetterheadPrescription, 16.0, 5.0},
     {Letterhead::Certificate, Picture::LetterheadCertificate, 16.0, 5.0},
     {Letterhead::SickLeave, Picture::LetterheadSickLeave, 16.0, 5.0},
@@ -18,16 +18,16 @@ constexpr std::array<LetterheadSpec, 5> letterheads{{
 
 } // namespace
 
-const LetterheadSpec &letterheadSpec(Letterhead letterhead) {
-    for (const LetterheadSpec &spec : letterheads)
-        if (spec.letterhead == letterhead)
-            return spec;
+const LetterheadDescriptor &letterheadDescriptor(Letterhead letterhead) {
+    for (const LetterheadDescriptor &descriptor : letterheads)
+        if (descriptor.letterhead == letterhead)
+            return descriptor;
     return letterheads.front();
 }
 
 void drawLetterhead(Page &page, Letterhead letterhead) {
-    const LetterheadSpec &spec = letterheadSpec(letterhead);
+    const LetterheadDescriptor &descriptor = letterheadDescriptor(letterhead);
     const Units units(page);
-    page.drawPicture(units.x(LetterheadX), units.y(LetterheadY), units.x(spec.width), units.y(spec.height),
-                     picture(spec.picture));
+    page.drawPicture(units.x(LetterheadX), units.y(LetterheadY), units.x(descriptor.width), units.y(descriptor.height),
+                     picture(descriptor.picture));
 }

@@ -6,14 +6,14 @@ class Page;
 enum class Letterhead { Prescription, Certificate, SickLeave, Letter, Journals };
 
 // A letterhead's picture number and the size it is scaled to, in units (width horizontal, height vertical).
-struct LetterheadSpec {
+struct LetterheadDescriptor {
     Letterhead letterhead;
     int picture;
     double width;
     double height;
 };
 
-const LetterheadSpec &letterheadSpec(Letterhead letterhead);
+const LetterheadDescriptor &letterheadDescriptor(Letterhead letterhead);
 
 // Where every letterhead is drawn, in units.
 constexpr double LetterheadX = 1.0;

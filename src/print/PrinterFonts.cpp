@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <algorithm>
 
-const QList<PrinterFontSpec> &printerFontTable() {
-    static const QList<PrinterFontSpec> table = [] {
-        QList<PrinterFontSpec> fonts{{36, "Calibri", 0.25, false}};
+const QList<PrinterFontDescriptor> &printerFontTable() {
+    static const QList<PrinterFontDescriptor> table = [] {
+        QList<PrinterFontDescriptor> fonts{{36, "Calibri", 0.25, false}};
         auto addRun = [&fonts](int first, const char *face, std::initializer_list<double> sizes) {
             int number = first;
             for (double size : sizes)
@@ -53,16 +53,16 @@ PrinterFonts::PrinterFonts(int printableWidth, int screenDpi) {
     installFontSubstitutes();
     if (screenDpi <= 0)
         screenDpi = 96;
-    for (const PrinterFontSpec &spec : printerFontTable()) {
-        const int points = printY(spec.size, printableWidth);
-        QFont font(QString::fromLatin1(spec.face));
+    for (const PrinterFontDescriptor &descriptor : printerFontTable()) {
+        const int points = printY(descriptor.size, printableWidth);
+        QFont font(QString::fromLatin1(descriptor.face));
         // A pixel size below one is refused by the font system; a page that small prints nothing legible anyway.
         font.setPixelSize(std::max(1, roundHalfEven(points * double(screenDpi) / 72.0)));
-        font.setBold(spec.bold);
-        if (spec.bold)
+        font.setBold(descriptor.bold);
+        if (descriptor.bold)
             font.setStyleStrategy(QFont::PreferQuality);
-        m_fonts.insert(spec.number, font);
-        m_points.insert(spec.number, points);
+        m_fonts.insert(descriptor.number, font);
+        m_points.insert(descriptor.number, points);
     }
 }
 

@@ -8,7 +8,7 @@ class Page;
 
 // One numbered printer font: its face, its size value (in vertical units, so it follows the printer's
 // width) and its style. Bold fonts are also drawn at the best rendering quality.
-struct PrinterFontSpec {
+struct PrinterFontDescriptor {
     int number;
     const char *face;
     double size;
@@ -16,7 +16,7 @@ struct PrinterFontSpec {
 };
 
 // The printer fonts 36 to 92 (37 to 39 are not used).
-const QList<PrinterFontSpec> &printerFontTable();
+const QList<PrinterFontDescriptor> &printerFontTable();
 
 // The printer font numbers the documents use.
 namespace PrinterFont {

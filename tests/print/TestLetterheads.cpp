@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(drawn.y, 0);
         QCOMPARE(drawn.width, pictureWidth);
         QCOMPARE(drawn.height, pictureHeight);
-        QCOMPARE(letterheadSpec(letterhead).picture, pictureNumber);
+        QCOMPARE(letterheadDescriptor(letterhead).picture, pictureNumber);
         // The picture drawn is the one under its number, whatever its own proportions.
         QCOMPARE(drawn.pictureSize, picture(pictureNumber).size());
     }
