@@ -2,7 +2,10 @@
 
 #include "app/MainWindow.h"
 #include "common/ProgramState.h"
+#include "platform/FilePrivacy.h"
+#include "platform/Messages.h"
 #include "print/ScreenFonts.h"
+#include "store/DataFolderLock.h"
 #include "store/Store.h"
 #include "ui/FormWindow.h"
 #include "ui/Pictures.h"
@@ -14,10 +17,31 @@
 #include <QScreen>
 #include <QTranslator>
 
+namespace {
+
+// Held from start-up until the program ends.
+std::unique_ptr<DataFolderLock> heldLock;
+
+} // namespace
+
 std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
     loadPictures();
-    if (!store().open(dataFolderOf(workingFolder)))
+    const QString dataFolder = dataFolderOf(workingFolder);
+    heldLock.reset();
+    if (!FilePrivacy::makeOwnerOnlyFolder(dataFolder)) {
+        Messages::show(QStringLiteral("Info"), QStringLiteral("Ouverture data impossible!"));
         return nullptr;
+    }
+    auto lock = std::make_unique<DataFolderLock>(dataFolder);
+    if (!lock->tryLock()) {
+        Messages::show(QStringLiteral("Info"), QStringLiteral("Vireska est déjà ouvert sur ce dossier de données."));
+        return nullptr;
+    }
+    heldLock = std::move(lock);
+    if (!store().open(dataFolder)) {
+        heldLock.reset();
+        return nullptr;
+    }
     loadScreenFonts();
     // The windows' coordinates were drawn for a desktop whose dialog font is a sans-serif of 8 points.
     QApplication::setFont(screenFont(0));
@@ -38,6 +62,7 @@ void installFrenchTranslations(QApplication &application) {
 
 int runProgram(QApplication &application) {
     installFrenchTranslations(application);
+    FilePrivacy::restrictNewFilesToOwner();
     std::unique_ptr<MainWindow> window = startUp(QDir::currentPath());
     if (!window)
         return 0;
@@ -46,5 +71,6 @@ int runProgram(QApplication &application) {
     const int code = application.exec();
     window.reset();
     store().close();
+    heldLock.reset();
     return code;
 }

@@ -1,6 +1,7 @@
 #include "store/Connection.h"
 
 #include "platform/Messages.h"
+#include "store/Failures.h"
 
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -9,26 +10,51 @@ Connection::~Connection() {
     close();
 }
 
-bool Connection::open(const QString &path) {
+namespace {
+
+int busyTimeout = 5000;
+
+} // namespace
+
+void Connection::setBusyTimeout(int milliseconds) {
+    busyTimeout = milliseconds;
+}
+
+Connection::OpenResult Connection::open(const QString &path) {
     close();
     if (QFileInfo(path).isDir())
-        return false;
+        return OpenResult::CannotOpen;
     const QByteArray file = path.toUtf8();
     if (sqlite3_open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         close();
-        return false;
+        return OpenResult::CannotOpen;
     }
+    m_path = path;
     // A double-quoted word is an identifier, never a text literal.
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    sqlite3_busy_timeout(m_db, 5000);
-    // The first read tells a database from any other file; the data folder stays plain .db files.
-    if (!execute(QStringLiteral("select count(*) from sqlite_master")) ||
-        !execute(QStringLiteral("PRAGMA journal_mode=DELETE")) || !execute(QStringLiteral("PRAGMA synchronous=FULL"))) {
-        close();
-        return false;
-    }
-    return true;
+    sqlite3_busy_timeout(m_db, busyTimeout);
+    // Deleted rows are overwritten in the file, not merely unlinked: a deleted patient's text must not
+    // stay readable in free pages, whatever the engine's build defaults to.
+    execute(QStringLiteral("PRAGMA secure_delete=ON"));
+    // The first read tells a database from any other file.
+    const int status = sqlite3_exec(m_db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    if (status == SQLITE_OK)
+        return OpenResult::Opened;
+    const int code = sqlite3_errcode(m_db) & 0xff;
+    close();
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        return OpenResult::Busy;
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? OpenResult::NotADatabase : OpenResult::CannotOpen;
+}
+
+bool Connection::prepareForWriting() {
+    // The data folder stays plain .db files that any copy can take: never a write-ahead log.
+    return execute(QStringLiteral("PRAGMA journal_mode=DELETE")) && execute(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+bool Connection::inTransaction() const {
+    return m_db && !sqlite3_get_autocommit(m_db);
 }
 
 void Connection::close() {
@@ -39,6 +65,7 @@ void Connection::close() {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+    m_path.clear();
 }
 
 // A prepared statement with its values bound. Statements are prepared once per connection and kept;
@@ -48,6 +75,7 @@ public:
     Statement(Connection &connection, const QString &sql, const QStringList &values) {
         sqlite3 *db = connection.m_db;
         if (!db) {
+            m_code = SQLITE_MISUSE;
             m_error = QStringLiteral("base de données fermée");
             return;
         }
@@ -58,7 +86,7 @@ public:
             m_statement = nullptr;
             if (sqlite3_prepare_v3(db, text.constData(), int(text.size()), keep ? SQLITE_PREPARE_PERSISTENT : 0,
                                    &m_statement, nullptr) != SQLITE_OK) {
-                m_error = QString::fromUtf8(sqlite3_errmsg(db));
+                keepError(db);
                 sqlite3_finalize(m_statement);
                 m_statement = nullptr;
                 return;
@@ -69,6 +97,7 @@ public:
                 m_temporary = true;
         }
         if (sqlite3_bind_parameter_count(m_statement) != values.size()) {
+            m_code = SQLITE_RANGE;
             m_error = QStringLiteral("%1 valeurs pour %2 paramètres")
                           .arg(values.size())
                           .arg(sqlite3_bind_parameter_count(m_statement));
@@ -78,7 +107,7 @@ public:
             const QByteArray value = values[i].toUtf8();
             if (sqlite3_bind_text(m_statement, i + 1, value.constData(), int(value.size()), SQLITE_TRANSIENT) !=
                 SQLITE_OK) {
-                m_error = QString::fromUtf8(sqlite3_errmsg(db));
+                keepError(db);
                 return;
             }
         }
@@ -103,20 +132,28 @@ public:
     int step() {
         const int status = sqlite3_step(m_statement);
         if (status != SQLITE_ROW && status != SQLITE_DONE)
-            m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+            keepError(sqlite3_db_handle(m_statement));
         return status;
     }
     const QString &error() const { return m_error; }
+    int code() const { return m_code; }
 
 private:
+    void keepError(sqlite3 *db) {
+        m_code = sqlite3_extended_errcode(db);
+        m_error = QString::fromUtf8(sqlite3_errmsg(db));
+    }
+
     sqlite3_stmt *m_statement = nullptr;
     bool m_temporary = false;
     bool m_ready = false;
+    int m_code = SQLITE_OK;
     QString m_error;
 };
 
 void Connection::reportFailure(const char *title, const Statement &statement) const {
-    Messages::show(QString::fromLatin1(title), statement.error());
+    Messages::show(QString::fromLatin1(title),
+                   failureText(statement.code(), QFileInfo(m_path).fileName(), statement.error()));
 }
 
 namespace {
@@ -178,30 +215,30 @@ Rows Connection::query(const QString &sql, const QStringList &values, bool *ok) 
     return success ? rows : Rows{};
 }
 
-bool Connection::exists(const QString &sql, const QStringList &values) {
+bool Connection::exists(const QString &sql, const QStringList &values, bool *ok) {
     Statement statement(*this, sql, values);
-    if (!statement.ready()) {
+    int status = SQLITE_ERROR;
+    if (statement.ready())
+        status = statement.step();
+    const bool success = status == SQLITE_ROW || status == SQLITE_DONE;
+    if (!success)
         reportFailure("Erreur Check DatabaseQuery", statement);
-        return false;
-    }
-    const int status = statement.step();
-    if (status != SQLITE_ROW && status != SQLITE_DONE)
-        reportFailure("Erreur Check DatabaseQuery", statement);
+    if (ok)
+        *ok = success;
     return status == SQLITE_ROW;
 }
 
-qint64 Connection::queryInteger(const QString &sql, const QStringList &values) {
+qint64 Connection::queryInteger(const QString &sql, const QStringList &values, bool *ok) {
     Statement statement(*this, sql, values);
-    if (!statement.ready()) {
+    int status = SQLITE_ERROR;
+    if (statement.ready())
+        status = statement.step();
+    const bool success = status == SQLITE_ROW || status == SQLITE_DONE;
+    if (!success)
         reportFailure("Erreur Check DatabaseQuery", statement);
-        return 0;
-    }
-    const int status = statement.step();
-    if (status == SQLITE_ROW)
-        return sqlite3_column_int64(statement.get(), 0);
-    if (status != SQLITE_DONE)
-        reportFailure("Erreur Check DatabaseQuery", statement);
-    return 0;
+    if (ok)
+        *ok = success;
+    return status == SQLITE_ROW ? sqlite3_column_int64(statement.get(), 0) : 0;
 }
 
 bool Connection::update(const QString &sql, const QStringList &values) {
@@ -225,20 +262,31 @@ bool Connection::execute(const QString &sql) {
 }
 
 Transaction::Transaction(Connection &connection) : m_connection(connection) {
-    m_open = m_connection.update(QStringLiteral("BEGIN IMMEDIATE"));
+    m_nested = m_connection.inTransaction();
+    m_open =
+        m_connection.update(m_nested ? QStringLiteral("SAVEPOINT inner_write") : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 Transaction::~Transaction() {
-    if (m_open)
+    if (!m_open)
+        return;
+    if (m_nested)
+        m_connection.execute(QStringLiteral("ROLLBACK TO inner_write; RELEASE inner_write"));
+    else
         m_connection.execute(QStringLiteral("ROLLBACK"));
 }
 
 bool Transaction::commit() {
     if (!m_open)
         return false;
+    if (m_nested) {
+        m_open = false;
+        return m_connection.update(QStringLiteral("RELEASE inner_write"));
+    }
+    if (!m_connection.update(QStringLiteral("COMMIT"))) {
+        // Still open: the destructor rolls it back, so nothing of it lands.
+        return false;
+    }
     m_open = false;
-    if (m_connection.update(QStringLiteral("COMMIT")))
-        return true;
-    m_connection.execute(QStringLiteral("ROLLBACK"));
-    return false;
+    return true;
 }

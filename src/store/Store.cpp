@@ -1,8 +1,11 @@
 #include "store/Store.h"
 
+#include "platform/FilePrivacy.h"
 #include "platform/Messages.h"
+#include "store/FileChecks.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -51,17 +54,79 @@ QString dataFolderOf(const QString &workingFolder) {
     return QDir(workingFolder).filePath(QStringLiteral("data"));
 }
 
+namespace {
+
+void refuseOpening(Db db, const QString &reason = {}) {
+    QString text = QStringLiteral("Ouverture %1 impossible!").arg(displayedPath(db));
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    Messages::show(QStringLiteral("Info"), text);
+}
+
+void reportBusy(Db db) {
+    Messages::show(QStringLiteral("Info"),
+                   QStringLiteral("Le fichier %1 est utilisé par un autre programme.\nFermez cet autre programme, "
+                                  "puis relancez Vireska.")
+                       .arg(displayedPath(db)));
+}
+
+// Opens one file, writing into it only once it is known to hold our table undamaged (or nothing at
+// all). False, after telling the user why, when the program cannot work with it.
+bool openDataFile(Connection &connection, const TableDefinition &definition, const QDir &folder) {
+    const QString path = folder.filePath(QLatin1String(definition.file));
+    // A new file is made owner-only before the engine writes into it; its journal takes the same rights.
+    const QFileInfo file(path);
+    if (!file.exists())
+        FilePrivacy::createOwnerOnlyFile(path);
+    else if (file.isFile())
+        FilePrivacy::tightenToOwner(path);
+
+    switch (connection.open(path)) {
+    case Connection::OpenResult::Opened:
+        break;
+    case Connection::OpenResult::Busy:
+        reportBusy(definition.db);
+        return false;
+    case Connection::OpenResult::NotADatabase:
+        refuseOpening(definition.db, QStringLiteral("fichier endommagé"));
+        return false;
+    case Connection::OpenResult::CannotOpen:
+        refuseOpening(definition.db);
+        return false;
+    }
+    const FileCheck check = checkDataFile(connection.handle(), definition);
+    if (check.outcome == FileCheck::Outcome::Busy) {
+        connection.close();
+        reportBusy(definition.db);
+        return false;
+    }
+    if (check.outcome == FileCheck::Outcome::Refused) {
+        connection.close();
+        refuseOpening(definition.db, check.reason);
+        return false;
+    }
+    if (!connection.prepareForWriting() || !prepareTable(connection, definition)) {
+        connection.close();
+        refuseOpening(definition.db);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool Store::open(const QString &dataFolder) {
     close();
-    QDir().mkpath(dataFolder);
+    if (!FilePrivacy::makeOwnerOnlyFolder(dataFolder)) {
+        Messages::show(QStringLiteral("Info"), QStringLiteral("Ouverture data impossible!"));
+        return false;
+    }
     const QDir folder(dataFolder);
+    // On the first file the program cannot work with, what was opened is closed and the later files
+    // are neither opened nor created.
     for (const TableDefinition &definition : tableDefinitions()) {
-        Connection &connection = at(definition.db);
-        if (!connection.open(folder.filePath(QLatin1String(definition.file))) ||
-            !prepareTable(connection, definition)) {
+        if (!openDataFile(at(definition.db), definition, folder)) {
             close();
-            Messages::show(QStringLiteral("Info"),
-                           QStringLiteral("Ouverture %1 impossible!").arg(displayedPath(definition.db)));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "common/ProgramState.h"
+#include "store/DataFolderLock.h"
 #include "store/Store.h"
 #include "support/TestEnvironment.h"
 
@@ -156,6 +157,22 @@ private slots:
         QVERIFY(QFile::exists(QDir(m_env->dataFolder()).filePath(QStringLiteral("DbAntF.db"))));
     }
 
+    void aSecondProgramOnTheSameDataFolderEndsTouchingNothing() {
+        store().close();
+        const QDir data(m_env->dataFolder());
+        for (const QString &file : data.entryList(QDir::Files))
+            QFile::remove(data.filePath(file));
+        DataFolderLock firstProgram(m_env->dataFolder());
+        QVERIFY(firstProgram.tryLock());
+
+        QCOMPARE(runProgram(*qApp), 0);
+        QCOMPARE(m_env->messages().titles(), QStringList{"Info"});
+        QCOMPARE(m_env->messages().texts(), QStringList{"Vireska est déjà ouvert sur ce dossier de données."});
+        QCOMPARE(data.entryList(QDir::Files), QStringList{DataFolderLock::fileName()});
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<MainWindow *>(widget));
+    }
+
     void brokenFifthFileEndsTheProgramWithCodeZeroBeforeAnyWindow() {
         store().close();
         const QDir data(m_env->dataFolder());
@@ -168,7 +185,7 @@ private slots:
 
         QCOMPARE(runProgram(*qApp), 0);
         QCOMPARE(m_env->messages().titles(), QStringList{"Info"});
-        QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\tableanal.db impossible!"});
+        QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\tableanal.db impossible!\nfichier endommagé"});
         QVERIFY(QFile::exists(data.filePath(QStringLiteral("tablefonc.db"))));
         QVERIFY(!QFile::exists(data.filePath(QStringLiteral("tableradio.db"))));
         for (QWidget *widget : QApplication::topLevelWidgets())

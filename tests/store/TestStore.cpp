@@ -84,7 +84,9 @@ private slots:
         QCOMPARE(m_env->messages().titles(),
                  QStringList({"Erreur Check DatabaseQuery", "Erreur Check DatabaseUpdate"}));
         QCOMPARE(m_env->messages().texts(),
-                 QStringList({"no such table: nosuchtable", "table fexamen has no column named nosuchcolumn"}));
+                 QStringList({"La base de données a refusé l'opération. (Dbexamen.db)\nno such table: nosuchtable",
+                              "La base de données a refusé l'opération. (Dbexamen.db)\ntable fexamen has no column "
+                              "named nosuchcolumn"}));
         // The connection still works after a refused statement.
         QVERIFY(
             db(Db::Dbexamen)
@@ -103,7 +105,7 @@ private slots:
 
         QVERIFY(!store().open(m_env->dataFolder()));
         QCOMPARE(m_env->messages().titles(), QStringList{"Info"});
-        QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\tableanal.db impossible!"});
+        QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\tableanal.db impossible!\nfichier endommagé"});
         for (int i = 0; i < DatabaseCount; ++i) {
             const TableDefinition &definition = tableDefinitions()[i];
             const bool expected = i <= 4; // the four opened before it, and the broken file itself
