@@ -3,7 +3,7 @@
 #include "common/ProgramState.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "store/Store.h"
+#include "store/PatientCodes.h"
 
 #include <QDate>
 #include <QLabel>
@@ -42,6 +42,24 @@ const QDate &firstDayWithNumber() {
 const QDate &lastDayWithNumber() {
     static const QDate day(2038, 1, 19);
     return day;
+}
+
+// The calendar day a date text names, read field by field between its slashes ("5/11/2024" is the
+// fifth of November); an invalid date when the text is not such a day.
+QDate calendarDay(const QString &text) {
+    static const QRegularExpression mask(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = mask.match(trimSpaces(text));
+    if (!match.hasMatch())
+        return {};
+    return QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+}
+
+// Whole months from `birth` to `day`: a month counts once its day of the month is reached.
+int wholeMonthsBetween(const QDate &birth, const QDate &day) {
+    int months = (day.year() - birth.year()) * 12 + day.month() - birth.month();
+    if (day.day() < birth.day())
+        --months;
+    return months;
 }
 
 } // namespace
@@ -96,7 +114,9 @@ bool checkDate(const QString &text) {
     return checkDateUpTo(text, Clock::today().year());
 }
 
-bool checkActDate(const QString &text) { return checkDate(text) && dateNumber(text) != -1; }
+bool checkActDate(const QString &text) {
+    return checkDate(text) && dateNumber(text) != -1;
+}
 
 bool checkAppointmentDate(const QString &text) {
     if (checkDate(text))
@@ -106,11 +126,7 @@ bool checkAppointmentDate(const QString &text) {
 }
 
 qint64 dateNumber(const QString &text) {
-    static const QRegularExpression mask(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{1,4})$"));
-    const QRegularExpressionMatch match = mask.match(trimSpaces(text));
-    if (!match.hasMatch())
-        return -1;
-    const QDate date(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+    const QDate date = calendarDay(text);
     if (!date.isValid() || date < firstDayWithNumber() || date > lastDayWithNumber())
         return -1;
     return (date.toJulianDay() - firstDayWithNumber().toJulianDay()) * 86400;
@@ -125,16 +141,16 @@ void computeActDateNumber() {
 }
 
 AgeResult ageFrom(const QString &birthDate, const QString &today) {
-    // Trimmed like check date trims, so a stray space cannot shift the year or month read below.
-    const QString birth = trimSpaces(birthDate);
-    const QString now = trimSpaces(today);
-    if (!checkDateUpTo(birth, integerValue(now.right(4))))
+    const QDate day = calendarDay(today);
+    const QDate birth = calendarDay(birthDate);
+    if (!day.isValid() || !birth.isValid() || !checkDateUpTo(birthDate, day.year()) || birth > day)
         return {};
-    // Both years are four digits here, so comparing them as text compares their values.
-    if (now.right(4) > birth.right(4))
-        return {true, QString::number(integerValue(now.right(4)) - integerValue(birth.right(4))),
-                QStringLiteral("ans")};
-    return {true, QString::number(integerValue(now.mid(3, 2)) - integerValue(birth.mid(3, 2))), QStringLiteral("mois")};
+    // Doses and the printed prescription go by the real age: whole years from one year on, whole
+    // months before.
+    const int months = wholeMonthsBetween(birth, day);
+    if (months >= 12)
+        return {true, QString::number(months / 12), QStringLiteral("ans")};
+    return {true, QString::number(months), QStringLiteral("mois")};
 }
 
 bool computeAge(QLineEdit *birthDate, QLineEdit *age, QLabel *unit) {
@@ -169,7 +185,8 @@ bool checkNumber(const QString &text) {
 }
 
 QString nextPatientCode() {
-    const qint64 largest = db(Db::Dbpatient).queryInteger(QStringLiteral("Select max(codepatient) from fpatient"));
-    programState().currentPatientCode = QString::number(largest + 1);
+    bool ok = false;
+    const qint64 largest = largestPatientCodeInUse(&ok);
+    programState().currentPatientCode = ok ? QString::number(largest + 1) : QString();
     return programState().currentPatientCode;
 }

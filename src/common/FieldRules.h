@@ -43,12 +43,12 @@ void computeActDateNumber();
 
 struct AgeResult {
     bool valid = false;
-    QString age;  // years, or months within the birth year (negative for a birth later this year)
+    QString age;  // whole years from one year old on, whole months before
     QString unit; // "ans" or "mois"
 };
 
 // The age on `today` (JJ/MM/AAAA) of someone born on `birthDate`; not valid when the birth date
-// fails check date on that day.
+// fails check date on that day, is not a calendar day, or comes after today.
 AgeResult ageFrom(const QString &birthDate, const QString &today);
 
 // Fills the age field and unit label of a patient form from its birth date, and the program-wide age
@@ -59,6 +59,7 @@ bool computeAge(QLineEdit *birthDate, QLineEdit *age, QLabel *unit);
 // A number field: spaces ignored, an optional leading "-", digits with at most one "," or ".".
 bool checkNumber(const QString &text);
 
-// A new patient code (largest code + 1), which also becomes the current patient code. Nothing is
-// stored: a new patient form that is abandoned uses up nothing.
+// A new patient code (one more than the largest code in use), which also becomes the current patient
+// code; empty when the store could not be read (its message has been shown). Nothing is stored: a new
+// patient form that is abandoned uses up nothing. The save allocates the code again, inside its write.
 QString nextPatientCode();

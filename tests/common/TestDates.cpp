@@ -200,27 +200,45 @@ private slots:
         QTest::newRow("four years to the day") << "15/03/2020"
                                                << "15/03/2024" << true << "4"
                                                << "ans";
-        QTest::newRow("the year difference ignores months and days") << "31/12/2000"
-                                                                     << "01/01/2024" << true << "24"
-                                                                     << "ans";
+        QTest::newRow("a birthday not reached yet this year") << "31/12/2000"
+                                                              << "01/01/2024" << true << "23"
+                                                              << "ans";
+        QTest::newRow("birthday in a few days") << "15/12/1980"
+                                                << "11/12/2026" << true << "45"
+                                                << "ans";
         QTest::newRow("born in 1965") << "12/07/1965"
-                                      << "15/03/2024" << true << "59"
+                                      << "15/03/2024" << true << "58"
                                       << "ans";
+        QTest::newRow("one year old to the day") << "11/12/2025"
+                                                 << "11/12/2026" << true << "1"
+                                                 << "ans";
+        QTest::newRow("a baby of four weeks, born last year") << "15/12/2025"
+                                                              << "11/01/2026" << true << "0"
+                                                              << "mois";
+        QTest::newRow("a baby of eleven months") << "15/12/2025"
+                                                 << "11/12/2026" << true << "11"
+                                                 << "mois";
+        QTest::newRow("a one-digit day is read as its own day") << "5/11/2024"
+                                                                << "11/12/2026" << true << "2"
+                                                                << "ans";
+        QTest::newRow("a one-digit day, months") << "5/11/2026"
+                                                 << "11/12/2026" << true << "1"
+                                                 << "mois";
         QTest::newRow("a short birth date") << "5/03/2020"
                                             << "15/03/2024" << true << "4"
                                             << "ans";
         QTest::newRow("spaces around the birth date") << "  15/03/2020 "
                                                       << "15/03/2024" << true << "4"
                                                       << "ans";
-        QTest::newRow("months within the birth year") << "20/01/2024"
-                                                      << "05/03/2024" << true << "2"
-                                                      << "mois";
+        QTest::newRow("whole months within the birth year") << "20/01/2024"
+                                                            << "05/03/2024" << true << "1"
+                                                            << "mois";
         QTest::newRow("born today") << "05/03/2024"
                                     << "05/03/2024" << true << "0"
                                     << "mois";
-        QTest::newRow("born later this year gives negative months") << "10/11/2024"
-                                                                    << "05/03/2024" << true << "-8"
-                                                                    << "mois";
+        QTest::newRow("a birth date after today") << "10/11/2024"
+                                                  << "05/03/2024" << false << ""
+                                                  << "";
         QTest::newRow("a birth date next year") << "01/01/2025"
                                                 << "05/03/2024" << false << ""
                                                 << "";
@@ -251,10 +269,10 @@ private slots:
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("unit");
         QTest::newRow("years") << "31/12/2000"
-                               << "24"
+                               << "23"
                                << "ans";
         QTest::newRow("months") << "20/01/2024"
-                                << "2"
+                                << "1"
                                 << "mois";
     }
     void computeAgeFillsTheFormAndClearsTheErrorFlag() {
@@ -280,6 +298,7 @@ private slots:
         QTest::addColumn<QString>("birthDate");
         QTest::newRow("a date that does not exist") << "31/02/2000";
         QTest::newRow("a date next year") << "01/01/2025";
+        QTest::newRow("a date later this year") << "06/03/2024";
         QTest::newRow("an empty birth date") << "";
         QTest::newRow("letters") << "HIER";
     }
