@@ -3,6 +3,7 @@
 #include "common/FieldRules.h"
 #include "common/ProgramState.h"
 #include "platform/Messages.h"
+#include "store/PatientCodes.h"
 #include "store/ReferenceLists.h"
 #include "store/Store.h"
 #include "store/WritePatterns.h"
@@ -37,6 +38,11 @@ std::optional<SavedPatient> savePatient(const PatientFields &fields) {
     }
     Connection &patients = db(Db::Dbpatient);
 
+    // One write transaction from the lookup to the insert: a second writer waits, so two new
+    // patients can never be given the same code.
+    Transaction transaction(patients);
+    if (!transaction.isOpen())
+        return std::nullopt;
     // The code shown in the form plays no part: name and birth date say who the patient is. A lookup
     // the store refuses stops here rather than storing a second copy of someone already there.
     bool ok = true;
@@ -45,7 +51,17 @@ std::optional<SavedPatient> savePatient(const PatientFields &fields) {
     if (!ok)
         return std::nullopt;
     SavedPatient saved{fields, same.isEmpty()};
-    saved.fields.code = same.isEmpty() ? nextPatientCode() : same.first().value(0);
+    if (same.isEmpty()) {
+        const qint64 largest = largestPatientCodeInUse(&ok);
+        if (!ok)
+            return std::nullopt;
+        saved.fields.code = QString::number(largest + 1);
+    } else {
+        saved.fields.code = same.first().value(0);
+    }
+    // An age typed without a birth date is in years.
+    if (saved.fields.ageUnit.isEmpty())
+        saved.fields.ageUnit = QStringLiteral("ans");
     const PatientFields &p = saved.fields;
     const QString dateNumber = dateNumberText(p.birthDate);
 
@@ -60,7 +76,7 @@ std::optional<SavedPatient> savePatient(const PatientFields &fields) {
         {p.code, p.name, p.address, p.telephone, p.birthDate, dateNumber, p.age, p.ageUnit, p.sex, p.familySituation,
          p.children, p.profession, p.category, p.socialSecurity}};
     // A write the store refuses has shown its message; the patient is then not reported as saved.
-    if (!updateOrInsert(patients, {ByCode, {p.code}}, update, insert))
+    if (!updateOrInsert(patients, {ByCode, {p.code}}, update, insert) || !transaction.commit())
         return std::nullopt;
 
     insertIfMissing(db(Db::tablefonc), {QStringLiteral("Select * from TableFonc where fonc=?"), {p.profession}},

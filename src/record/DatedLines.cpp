@@ -63,8 +63,15 @@ SaveOutcome saveDatedLine(const DatedLineKind &kind, const QString &patientCode,
     Connection &lines = db(kind.db);
 
     // The order value places a new line after the act's last one, so an act reads back in the
-    // order it was written; an updated line keeps its place.
-    const qint64 order = lines.queryInteger(text(kind.lastOrder), {patientCode, date}) + 1;
+    // order it was written; an updated line keeps its place. It is read inside the transaction that
+    // writes the line, so no other writer can take the same place in between.
+    Transaction transaction(lines);
+    if (!transaction.isOpen())
+        return SaveOutcome::StoreFailed;
+    bool ok = false;
+    const qint64 order = lines.queryInteger(text(kind.lastOrder), {patientCode, date}, &ok) + 1;
+    if (!ok)
+        return SaveOutcome::StoreFailed;
     const QStringList key{patientCode, date, line.designation};
     const QStringList updateValues = kind.updateChangesDesignation
                                          ? QStringList{dateNumber, line.designation, line.second} + key
@@ -73,7 +80,7 @@ SaveOutcome saveDatedLine(const DatedLineKind &kind, const QString &patientCode,
         updateOrInsert(lines, {text(kind.lineExists), key}, {text(kind.updateLine), updateValues},
                        {text(kind.insertLine),
                         {patientCode, date, dateNumber, QString::number(order), line.designation, line.second}});
-    if (!written)
+    if (!written || !transaction.commit())
         return SaveOutcome::StoreFailed;
 
     // Each saved text joins its reference list once; the empty result of an analysis is one entry.

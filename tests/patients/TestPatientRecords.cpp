@@ -5,6 +5,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
+#include <sqlite3.h>
 
 Q_DECLARE_METATYPE(PatientFields)
 
@@ -118,6 +119,56 @@ private slots:
         QCOMPARE(row[4], QString());
         QCOMPARE(row[5], QStringLiteral("-1"));
         QCOMPARE(row[6], QStringLiteral("60"));
+    }
+
+    void anAgeTypedWithoutABirthDateIsInYears() {
+        PatientFields p = typedPatient(QStringLiteral("SANS DATE"), QString());
+        p.ageUnit.clear(); // as after a new-patient clear
+        const std::optional<SavedPatient> saved = savePatient(p);
+        QVERIFY(saved);
+        QCOMPARE(saved->fields.ageUnit, QStringLiteral("ans"));
+        QCOMPARE(patientRows().first()[7], QStringLiteral("ans"));
+    }
+
+    void aCodeInUseAnywhereIsNeverGivenAgain_data() {
+        QTest::addColumn<int>("actsFile");
+        QTest::newRow("a prescription line remains") << int(Db::Dbord);
+        QTest::newRow("a payment remains") << int(Db::DbReg);
+        QTest::newRow("a family history entry remains") << int(Db::DbAntF);
+    }
+    void aCodeInUseAnywhereIsNeverGivenAgain() {
+        QFETCH(int, actsFile);
+        QVERIFY(savePatient(typedPatient(QStringLiteral("PREMIER"))));
+        QVERIFY(savePatient(typedPatient(QStringLiteral("SECOND"))));
+        // Patient 2 has an act but no examination, so the deletion is allowed and the act stays.
+        const QString insertAct = QStringLiteral("insert into %1 (Codepatient,dateEx,datenum) values(?,?,?)")
+                                      .arg(QLatin1String(tableDefinition(Db(actsFile)).table));
+        QVERIFY(db(Db(actsFile)).update(insertAct, {"2", "15/03/2024", "1710460800"}));
+        m_env->messages().queueAnswer(Answer::Yes);
+        QCOMPARE(deletePatient(QStringLiteral("2")), DeleteOutcome::Deleted);
+
+        QCOMPARE(nextPatientCode(), QStringLiteral("3"));
+        const std::optional<SavedPatient> third = savePatient(typedPatient(QStringLiteral("TROISIEME")));
+        QVERIFY(third);
+        QCOMPARE(third->fields.code, QStringLiteral("3"));
+    }
+
+    void aSaveWhoseWriteCannotBeginStoresNothing() {
+        Connection::setBusyTimeout(50);
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QDir(m_env->dataFolder()).filePath("Dbpatient.db").toUtf8().constData(), &other),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+        QVERIFY(!savePatient(typedPatient()));
+        QCOMPARE(m_env->messages().titles(), QStringList{"Erreur Check DatabaseUpdate"});
+        QVERIFY(m_env->messages().texts().first().startsWith("Le fichier est utilisé par un autre programme."));
+
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        Connection::setBusyTimeout(5000);
+        QVERIFY(patientRows().isEmpty());
+        QVERIFY(professions().isEmpty());
     }
 
     void refusedFormsShowTheirMessageAndStoreNothing_data() {

@@ -186,7 +186,7 @@ private slots:
                                              << "4"
                                              << "ans";
         QTest::newRow("born this year") << "20/01/2024"
-                                        << "2"
+                                        << "1"
                                         << "mois";
     }
     void enterInTheBirthDateComputesTheAge() {
@@ -464,11 +464,11 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(patientRows().last(),
                  Row({"2", "DURAND PAUL", "RUE DES LILAS", "0555 44 44 44", "10/06/1980", dateNumberText("10/06/1980"),
-                      "44", "ans", "M", "M", "3", "INGENIEUR", "", "ASTHME", "1800612345678"}));
+                      "43", "ans", "M", "M", "3", "INGENIEUR", "", "ASTHME", "1800612345678"}));
         const PatientHeader header = m_record->header();
         QCOMPARE(header.code, QStringLiteral("2"));
         QCOMPARE(header.name, QStringLiteral("DURAND PAUL"));
-        QCOMPARE(header.age, QStringLiteral("44 ans"));
+        QCOMPARE(header.age, QStringLiteral("43 ans"));
         QCOMPARE(header.telephone, QStringLiteral("0555 44 44 44"));
         QCOMPARE(header.disease, QStringLiteral("ASTHME"));
         QCOMPARE(programState().currentPatientCode, QStringLiteral("2"));
@@ -511,7 +511,8 @@ private slots:
         press(Qt::Key_F5);
 
         QCOMPARE(m_env->messages().titles(), QStringList{"Erreur Check DatabaseUpdate"});
-        QCOMPARE(m_env->messages().texts(), QStringList{"disque plein"});
+        QCOMPARE(m_env->messages().texts(),
+                 QStringList{"La base de données a refusé l'opération. (Dbpatient.db)\ndisque plein"});
         QVERIFY(window.isVisible());
         QCOMPARE(window.patientList()->rowCount(), 0);
         QCOMPARE(window.form().nameField()->text(), QStringLiteral("BENALI KARIM"));
