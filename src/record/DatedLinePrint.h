@@ -22,7 +22,8 @@ struct DatedLineDocument {
 QString printedLineText(const DatedLine &line);
 
 // Draws the sheet: letterhead, date, patient box, the band of column titles, the numbered lines and
-// the frame. One page; lines past the frame's bottom print below it.
+// the frame. A line too wide for the frame wraps inside it; lines that do not fit above the frame's
+// bottom continue on a new sheet with the header repeated, so nothing prints outside a frame.
 void drawDatedLineDocument(Page &page, const PrinterFonts &fonts, const DatedLineDocument &document);
 
 // The whole print action: nothing to print is reported and asks no printer; otherwise the print

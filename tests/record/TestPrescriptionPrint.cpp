@@ -1,5 +1,6 @@
 #include "ClinicalTestHelpers.h"
 #include "print/PrinterFonts.h"
+#include "print/TextWrap.h"
 #include "record/DatedLinePrint.h"
 #include "record/DatedLineWindow.h"
 #include "support/PrintCapture.h"
@@ -18,11 +19,20 @@ constexpr int FrameBottom = 3340; // Y(20)
 
 const QString NothingToPrint = QStringLiteral("Il n'y a rien à imprimer ! ");
 
-DatedLineDocument fifteenLines() {
+DatedLineDocument prescriptionOf(int lineCount) {
     DatedLineDocument document{"15/03/2024", "DUPONT JEAN", "45 ans", "P  R  E  S  C  R  I  P  T  I  O  N", {}};
-    for (int i = 1; i <= 15; ++i)
+    for (int i = 1; i <= lineCount; ++i)
         document.lines.append({QStringLiteral("MEDICAMENT %1").arg(i), QStringLiteral("%1 CP").arg(i)});
     return document;
+}
+
+// The texts of one sheet of a recording, in drawing order.
+QList<PageOperation> textsOnSheet(const RecordingPage &page, int sheet) {
+    QList<PageOperation> texts;
+    for (const PageOperation &operation : page.operations(PageOperation::Kind::Text))
+        if (operation.page == sheet)
+            texts << operation;
+    return texts;
 }
 
 const PageOperation *textAt(const RecordingPage &page, int x, int y) {
@@ -67,8 +77,6 @@ private slots:
         QTest::newRow("first line") << "MEDICAMENT 1    1 CP" << 874 << 1726 << PrinterFont::Arial030;
         QTest::newRow("14th line, above the frame's bottom")
             << "MEDICAMENT 14    14 CP" << 874 << 1726 + 13 * 117 << PrinterFont::Arial030;
-        QTest::newRow("15th line, below it")
-            << "MEDICAMENT 15    15 CP" << 874 << 1726 + 14 * 117 << PrinterFont::Arial030;
     }
     void drawsEachTextAtItsPlace() {
         QFETCH(QString, text);
@@ -77,7 +85,7 @@ private slots:
         QFETCH(int, font);
         RecordingPage page(Width, Height);
         const PrinterFonts fonts(page);
-        drawDatedLineDocument(page, fonts, fifteenLines());
+        drawDatedLineDocument(page, fonts, prescriptionOf(14));
         const PageOperation *drawn = page.findText(text);
         QVERIFY2(drawn, qPrintable(text));
         QCOMPARE(QPoint(drawn->x, drawn->y), QPoint(x, y));
@@ -89,7 +97,8 @@ private slots:
 
     void drawsTheLetterheadTheBoxesAndAFrameOfFixedHeight() {
         RecordingPage page(Width, Height);
-        drawDatedLineDocument(page, PrinterFonts(page), fifteenLines());
+        drawDatedLineDocument(page, PrinterFonts(page), prescriptionOf(14));
+        QCOMPARE(page.pageCount(), 1);
         const QList<PageOperation> pictures = page.operations(PageOperation::Kind::Picture);
         QCOMPARE(pictures.size(), 1);
         QCOMPARE(QRect(pictures[0].x, pictures[0].y, pictures[0].width, pictures[0].height), QRect(236, 0, 3779, 835));
@@ -111,10 +120,79 @@ private slots:
                                     {4251, 1425, 4251, FrameBottom},
                                     {472, FrameBottom, 4251, FrameBottom}};
         QCOMPARE(lines, expected);
-
         QVERIFY(page.findText("MEDICAMENT 14    14 CP")->y < FrameBottom);
-        QVERIFY(page.findText("MEDICAMENT 15    15 CP")->y > FrameBottom);
-        QVERIFY(textAt(page, 566, 1726 + 14 * 117)); // its number "15"
+    }
+
+    void linesThatDoNotFitContinueOnANewSheet_data() {
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("15 lines") << 15 << 2;
+        QTest::newRow("20 lines") << 20 << 2;
+        QTest::newRow("40 lines") << 40 << 3;
+    }
+    void linesThatDoNotFitContinueOnANewSheet() {
+        QFETCH(int, lineCount);
+        QFETCH(int, sheets);
+        RecordingPage page(Width, Height);
+        drawDatedLineDocument(page, PrinterFonts(page), prescriptionOf(lineCount));
+        QCOMPARE(page.pageCount(), sheets);
+        int printed = 0;
+        for (int sheet = 0; sheet < sheets; ++sheet) {
+            // Each sheet repeats the letterhead, the date, the patient and the band, and closes its frame.
+            int pictures = 0;
+            for (const PageOperation &picture : page.operations(PageOperation::Kind::Picture))
+                pictures += picture.page == sheet;
+            QCOMPARE(pictures, 1);
+            QStringList texts;
+            for (const PageOperation &text : textsOnSheet(page, sheet)) {
+                texts << text.text;
+                QVERIFY2(text.y + 84 <= FrameBottom, qPrintable(text.text)); // nothing below the frame
+                if (text.text.startsWith(QLatin1String("MEDICAMENT ")))
+                    QCOMPARE(text.y, 1726 + (printed++ - 14 * sheet) * 117);
+            }
+            for (const QString header : {"15/03/2024", "DUPONT JEAN", "45 ans", "P  R  E  S  C  R  I  P  T  I  O  N"})
+                QVERIFY2(texts.contains(header), qPrintable(header));
+            bool frameClosed = false;
+            for (const PageOperation &line : page.operations(PageOperation::Kind::Line))
+                frameClosed |= line.page == sheet && line.y == FrameBottom && line.y2 == FrameBottom;
+            QVERIFY(frameClosed);
+        }
+        QCOMPARE(printed, lineCount);
+        // The numbering goes on across the sheets.
+        QCOMPARE(textAt(page, 566, 1726)->text, QStringLiteral("1"));
+        const PageOperation *fifteenth = page.findText("MEDICAMENT 15    15 CP");
+        QCOMPARE(fifteenth->page, 1);
+        QCOMPARE(fifteenth->y, 1726);
+    }
+
+    void aLineTooWideForTheFrameWrapsInsideIt() {
+        DatedLineDocument document = prescriptionOf(2);
+        QString designation;
+        for (int word = 0; designation.size() < 250; ++word)
+            designation += QStringLiteral("COMPOSANT%1 ").arg(word);
+        designation = designation.left(250);
+        document.lines[0].designation = designation;
+        RecordingPage page(Width, Height);
+        const PrinterFonts fonts(page);
+        drawDatedLineDocument(page, fonts, document);
+
+        const QFont &regular = fonts.font(PrinterFont::Arial030);
+        QStringList pieces;
+        int lastY = 0;
+        for (const PageOperation &text : page.operations(PageOperation::Kind::Text)) {
+            if (text.x < 827 || text.y < 1726)
+                continue; // the header
+            QVERIFY2(text.x + printedWidth(regular, text.text) <= 4251, qPrintable(text.text));
+            QVERIFY(text.y > lastY);
+            lastY = text.y;
+            pieces << text.text;
+        }
+        QVERIFY(pieces.size() > 2);
+        QCOMPARE(pieces.first().left(10), designation.left(10));
+        QVERIFY(pieces.join(u' ').startsWith(designation.trimmed()));
+        QCOMPARE(pieces.last(), QStringLiteral("MEDICAMENT 2    2 CP"));
+        // The second line is numbered 2 where it starts, after the wrapped first one.
+        QCOMPARE(textAt(page, 566, page.findText(pieces.last())->y)->text, QStringLiteral("2"));
     }
 
     // F4 and the button print the act date's lines with the patient of the record header.
