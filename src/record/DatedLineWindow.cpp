@@ -30,8 +30,7 @@ void colourList(ReportList *list, const QColor &text, const QColor &background) 
 DatedLineWindow::DatedLineWindow(const DatedLineKind &kind, MedicalRecordWindow &record)
     : FormWindow(QString::fromUtf8(kind.windowTitle)), m_kind(kind), m_record(record) {
     setObjectName(QString::fromLatin1(kind.objectName));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     centre({700, 500});
 
     Place::frame(this, kind.frame);

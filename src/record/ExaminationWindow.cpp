@@ -26,8 +26,7 @@ QString patientCode() {
 ExaminationWindow::ExaminationWindow(MedicalRecordWindow &record)
     : FormWindow(QStringLiteral("EXAMEN ET DIAGNOSTIC")), m_record(record) {
     setObjectName(QStringLiteral("examinationWindow"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     centre({700, 500});
 
     Place::frame(this, {10, 10, 550, 140});

@@ -44,7 +44,7 @@ MedicalRecordWindow::MedicalRecordWindow()
     : FormWindow(QStringLiteral("Logiciel de gestion médicale - Dossier médical")) {
     setObjectName(QStringLiteral("medicalRecordWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint);
     const int width = programState().desktopWidth - 50;
     setFont(screenFont(ScreenFont::Calibri11));
     buildHeader(width);

@@ -70,9 +70,12 @@ void showMaximisedOnScreen(QWidget *window) {
 
 void FormWindow::centre(const QSize &clientSize) {
     resize(clientSize);
+    // The inner area is centred, not the frame: move() would place the frame and push the inner
+    // area down by the height of the title bar.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+        const QPoint margin((available.width() - clientSize.width()) / 2, (available.height() - clientSize.height()) / 2);
+        setGeometry(QRect(available.topLeft() + margin, clientSize));
     }
 }
 

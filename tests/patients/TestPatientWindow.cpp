@@ -73,8 +73,10 @@ private slots:
         QCOMPARE(window.size(), QSize(900, 500));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-        QCOMPARE(window.geometry().topLeft(), screenCentre - QPoint(450, 250));
+        // The inner area, not the frame, is centred.
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.geometry().topLeft(),
+                 available.topLeft() + QPoint(available.width() - 900, available.height() - 500) / 2);
     }
 
     void widgetsStandAtTheirPlaces_data() {

@@ -473,6 +473,26 @@ private slots:
         QCOMPARE(listRows(reopened.findChild<ReportList *>("linesList")), shown);
     }
 
+    // Files made elsewhere may hold lines without an order: they read as 0, so they come first, each
+    // group in the order the rows were written; a new line still goes after the last numbered one.
+    void linesWithoutAnOrderComeFirstInTheOrderTheyWereWritten() {
+        const DatedLineKind &lineKind = prescriptionKind();
+        for (const QStringList &line : QList<QStringList>{{"2", "B"}, {"", "E1"}, {"1", "A"}, {"", "E2"}, {"10", "C"}})
+            storeRow(lineKind.db, {"7", Today, TodayNumber, line[0], line[1], "1 CP"});
+        const QStringList expected{"E1", "E2", "A", "B", "C"};
+        QStringList read;
+        for (const DatedLine &line : actLines(lineKind, "7", Today))
+            read << line.designation;
+        QCOMPARE(read, expected);
+
+        DatedLineWindow window(lineKind, m_program->record);
+        window.findChild<QLineEdit *>("firstField")->setText("D");
+        window.findChild<QLineEdit *>("secondField")->setText("1 CP");
+        window.save();
+        QCOMPARE(listColumn(window.findChild<ReportList *>("linesList"), 0), expected + QStringList{"D"});
+        QCOMPARE(listColumn(m_program->record.sectionList(lineKind.section), 1), expected + QStringList{"D"});
+    }
+
     void choosingAnotherDateShowsItsLinesAndSavingAddsToIt_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("prescription") << "prescription";

@@ -1,6 +1,7 @@
 #include "ClinicalTestHelpers.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -29,14 +30,25 @@ private slots:
         storeRow(Db::Dbanal, {"7", "15/03/2024", "1710460800", "1", "NFS", ""});
         storeRow(Db::Dbradio, {"7", "15/03/2024", "1710460800", "1", "ECHO", ""});
         QString opened;
-        QTimer::singleShot(0, this, [&opened] {
+        Qt::WindowFlags flags;
+        QRect inner;
+        QTimer::singleShot(0, this, [&] {
             if (QWidget *window = QApplication::activeModalWidget()) {
                 opened = window->windowTitle();
+                flags = window->windowFlags();
+                inner = window->geometry();
                 window->close();
             }
         });
         m_program->record.findChild<QToolButton *>(QStringLiteral("sectionButton%1").arg(section))->click();
         QCOMPARE(opened, title);
+        // A system menu and a sizeable border, no minimise or maximise box; the inner area centred.
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(inner.topLeft() + QPoint(inner.width(), inner.height()) / 2,
+                 available.topLeft() + QPoint(available.width(), available.height()) / 2);
         QCOMPARE(m_program->record.sectionList(Section(section))->rowCount(), 1);
     }
 
