@@ -33,7 +33,8 @@ QString createIndexStatement(const TableDefinition &definition, const QString &c
 
 // A new file gets its table and indexes in one transaction (one write to the disk, not one per statement).
 bool prepareTable(Connection &connection, const TableDefinition &definition) {
-    connection.execute(QStringLiteral("BEGIN"));
+    if (!connection.execute(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
     if (!connection.execute(createTableStatement(definition))) {
         connection.execute(QStringLiteral("ROLLBACK"));
         return false;
