@@ -86,6 +86,16 @@ QList<CopyEntry> planCopy(const QString &source, const QString &destination) {
     return plan;
 }
 
+bool overlapsSource(const QString &source, const QString &destination) {
+    const auto resolved = [](const QString &path) {
+        const QFileInfo info(path);
+        return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    };
+    const QString from = resolved(source);
+    const QString to = resolved(destination);
+    return to == from || to.startsWith(from + QLatin1Char('/'));
+}
+
 qint64 bytesNeeded(const QList<CopyEntry> &plan) {
     qint64 total = 0;
     for (const CopyEntry &entry : plan)

@@ -18,6 +18,10 @@ struct CopyEntry {
 // Every entry of the source and its sub-folders, parents before their contents.
 QList<CopyEntry> planCopy(const QString &source, const QString &destination);
 
+// True when the destination is the source folder or lies inside it: such a copy would overwrite the medium's
+// own files with themselves.
+bool overlapsSource(const QString &source, const QString &destination);
+
 // The space the planned copy needs on the destination's disk.
 qint64 bytesNeeded(const QList<CopyEntry> &plan);
 

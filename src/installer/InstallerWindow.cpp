@@ -185,6 +185,11 @@ bool InstallerWindow::copyProgram(const QString &destination) {
                          QStringLiteral(") est introuvable."));
         return false;
     }
+    if (Install::overlapsSource(source, destination)) {
+        stopInstallation(QStringLiteral("Le logiciel ne peut pas être installé dans le dossier ") + destination +
+                         QStringLiteral(" : il fait partie du support d'installation."));
+        return false;
+    }
     const QList<Install::CopyEntry> plan = Install::planCopy(source, destination);
     const qint64 needed = Install::bytesNeeded(plan);
     const qint64 available = Install::bytesAvailable(destination);

@@ -363,6 +363,40 @@ private slots:
         QCOMPARE(entryValue(Install::desktopEntry(destination), "Exec"), exec);
     }
 
+    void installationStopsWhenTheDiskIsShort() {
+        const QString destination = m_root->filePath("Vireska");
+        // A sparse file larger than the free space: it takes no room on the medium but must on the destination.
+        QFile big(m_places.sourceFolder() + "/archive.bin");
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(Install::bytesAvailable(destination) + qint64(2) * 1024 * 1024 * 1024));
+        big.close();
+        makeWindow();
+        field()->setText(destination);
+        installButton()->click();
+        QCOMPARE(m_env->messages().titles(), QStringList({"Erreur"}));
+        QVERIFY2(m_env->messages().texts().first().startsWith("Espace disque insuffisant : il manque 2"),
+                 qPrintable(m_env->messages().texts().first()));
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(installButton()->isEnabled());
+    }
+
+    void mediumIsNeverAnInstallationFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("picked in DataFile") << "medium/DataFile";
+        QTest::newRow("picked in its data folder") << "medium/DataFile/data";
+    }
+    void mediumIsNeverAnInstallationFolder() {
+        QFETCH(QString, folder);
+        const QMap<QString, QByteArray> medium = filesUnder(m_places.sourceFolder());
+        makeWindow();
+        field()->setText(m_root->filePath(folder));
+        m_env->messages().queueAnswer(Messages::Answer::Yes);
+        installButton()->click();
+        QCOMPARE(m_env->messages().titles().last(), QStringLiteral("Erreur"));
+        QVERIFY(m_env->messages().texts().last().contains("il fait partie du support d'installation"));
+        QCOMPARE(filesUnder(m_places.sourceFolder()), medium);
+    }
+
     void missingDataFileIsReported() {
         QDir(m_places.sourceFolder()).removeRecursively();
         makeWindow();
