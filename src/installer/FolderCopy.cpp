@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace Install {
 namespace {
@@ -37,24 +38,26 @@ bool makeFolder(const QString &path, QString &reason) {
     return true;
 }
 
+// The new file is written beside the old one and then takes its name, so a copy that fails (a full disk)
+// leaves the earlier installation's file as it was. A read-only old file is replaced all the same.
 bool copyFile(const QString &from, const QString &to, QString &reason) {
-    const QFileInfo target(to);
-    if (target.isDir()) {
+    if (QFileInfo(to).isDir()) {
         reason = QStringLiteral("un dossier porte déjà ce nom");
         return false;
     }
-    if (target.exists()) {
-        // An earlier installation may have left it read-only.
-        QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        if (!QFile::remove(to)) {
-            reason = QStringLiteral("le fichier existant ne peut pas être remplacé");
-            return false;
-        }
-    }
+    const QString partial = to + QStringLiteral(".setup-part");
+    QFile::remove(partial);
     QFile source(from);
-    if (!source.copy(to)) {
+    if (!source.copy(partial)) {
         reason = source.errorString();
-        QFile::remove(to);
+        QFile::remove(partial);
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(partial).constData(), QFile::encodeName(to).constData(), error);
+    if (error) {
+        reason = QStringLiteral("le fichier existant ne peut pas être remplacé");
+        QFile::remove(partial);
         return false;
     }
     return true;

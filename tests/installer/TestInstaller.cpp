@@ -199,6 +199,9 @@ private slots:
                               "Mise à jour des fichiers de configuration..", "Création des icônes..",
                               "Enregistrement des paramètres .."}));
         QCOMPARE(status()->text(), QString());
+        QCOMPARE(status()->font().family(), QStringLiteral("Ms Trebuchet"));
+        QCOMPARE(status()->font().pointSize(), 9);
+        QCOMPARE(status()->palette().color(QPalette::WindowText), QColor(150, 97, 160));
         QCOMPARE(progressBar()->value(), 100);
         QCOMPARE(field()->text(), QString());
         QCOMPARE(ended.count(), 1);
@@ -321,6 +324,19 @@ private slots:
         QCOMPARE(readFile(destination + "/data/Dbpatient.db"), records);
         QCOMPARE(readFile(destination + "/Vireska"), QByteArray("new program"));
         QVERIFY(m_statuses.contains("Données existantes conservées : 1 fichier(s) du dossier data"));
+    }
+
+    void failedCopyLeavesTheEarlierProgram() {
+        const QString destination = m_root->filePath("Vireska");
+        writeFile(destination + "/Vireska", "earlier program");
+        // Something in the way of the new copy's bytes: the copy cannot be written.
+        QDir().mkpath(destination + "/Vireska.setup-part/x");
+        makeWindow();
+        field()->setText(destination);
+        m_env->messages().queueAnswer(Messages::Answer::Yes);
+        installButton()->click();
+        QCOMPARE(m_env->messages().titles().last(), QStringLiteral("Erreur"));
+        QCOMPARE(readFile(destination + "/Vireska"), QByteArray("earlier program"));
     }
 
     void spaceNeededCountsOnlyWhatTheCopyAdds() {
