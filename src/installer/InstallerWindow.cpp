@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -50,15 +51,17 @@ InstallerWindow::InstallerWindow(const Install::Places &places, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       m_places(places) {
     setWindowTitle(Title);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("banner"));
     const QPixmap bannerPicture = banner();
     picture->setPixmap(bannerPicture);
-    picture->setGeometry(QRect(QPoint(2, 2), bannerPicture.size()));
-    const int width = bannerPicture.width();
-    const int top = 2 + bannerPicture.height(); // the banner's height sets the rows below it
+    // The banner's size sets the window's width and the rows below it; its drawn size stands in for it
+    // should the picture not decode.
+    const QSize bannerSize = bannerPicture.isNull() ? QSize(512, 173) : bannerPicture.size();
+    picture->setGeometry(QRect(QPoint(2, 2), bannerSize));
+    const int width = bannerSize.width();
+    const int top = 2 + bannerSize.height();
 
     auto *separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
