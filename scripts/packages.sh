@@ -1,12 +1,20 @@
 # Debian/Ubuntu packages Vireska needs, and a function that installs the missing ones.
 # Sourced by run.sh and test.sh.
 
-VIRESKA_BUILD_PACKAGES=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libsqlite3-dev
+# What the built program needs at run time beside the libraries it links: Qt's French texts and the
+# fonts. The Debian package (packaging/Packaging.cmake) reads this list.
+VIRESKA_RUNTIME_PACKAGES=(
+    qt6-translations-l10n
     fonts-crosextra-carlito fonts-liberation2 fonts-dejavu-core
 )
+VIRESKA_BUILD_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libsqlite3-dev
+    "${VIRESKA_RUNTIME_PACKAGES[@]}"
+)
 VIRESKA_TEST_PACKAGES=(poppler-utils)
+# Building the Debian package (dpkg-shlibdeps finds the libraries' packages).
+VIRESKA_PACKAGING_PACKAGES=(dpkg-dev)
 
 # Installs the given packages that are not installed yet (apt-get, as root or through sudo).
 install_missing_packages() {

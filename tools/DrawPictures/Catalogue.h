@@ -23,6 +23,16 @@ QList<Picture> recordPictures();     // 3, 5, 6, 7 to 20
 QList<Picture> smallPictures();      // 27 to 30, 39, 48, 50 to 57
 QList<Picture> toolbarPictures();    // 100 to 119, 200
 
+// A picture that travels outside the program's numbered set, written under its own file name (its
+// extension sets the format).
+struct NamedPicture {
+    QString fileName;
+    QImage image;
+};
+
+// The installer's banner (512 x 173, JPEG) and the installed program's icon (256 x 256).
+QList<NamedPicture> installationPictures();
+
 // Every picture of the program, in ascending number. Fails loudly (empty list and a message on stderr) when a
 // number is missing, drawn twice or drawn at a size other than the one the program expects.
 QList<Picture> allPictures();

@@ -1,4 +1,5 @@
-// Draws every numbered picture of Vireska into a folder as NNN.png (000.png, 001.png, ..., 200.png).
+// Draws every numbered picture of Vireska into a folder as NNN.png (000.png, 001.png, ..., 200.png), and
+// beside them the installation artwork (installer-banner.jpg, program-icon.png).
 // Usage: DrawPictures <output folder>   (run with QT_QPA_PLATFORM=offscreen on a machine without a display)
 
 #include "Catalogue.h"
@@ -28,6 +29,12 @@ int main(int argc, char *argv[]) {
         const QString name = QStringLiteral("%1.png").arg(picture.number, 3, 10, QLatin1Char('0'));
         if (!picture.image.save(folder.filePath(name), "PNG")) {
             errors << "cannot write " << folder.filePath(name) << "\n";
+            return 1;
+        }
+    }
+    for (const NamedPicture &picture : installationPictures()) {
+        if (!picture.image.save(folder.filePath(picture.fileName), nullptr, 92)) {
+            errors << "cannot write " << folder.filePath(picture.fileName) << "\n";
             return 1;
         }
     }
