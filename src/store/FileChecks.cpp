@@ -44,15 +44,18 @@ bool sameColumns(const QStringList &found, const TableDefinition &definition) {
 
 } // namespace
 
-FileCheck checkDataFile(sqlite3 *db, const TableDefinition &definition) {
+FileCheck checkDataFile(sqlite3 *db, const TableDefinition &definition, bool checkPages) {
     const QString damaged = QStringLiteral("fichier endommagé");
 
-    QStringList problems;
-    int status = eachText(db, "PRAGMA quick_check", QString(), 0, [&](const QString &line) { problems << line; });
-    if (isBusy(status))
-        return {FileCheck::Outcome::Busy, {}};
-    if (status != SQLITE_DONE || problems != QStringList{QStringLiteral("ok")})
-        return refused(damaged);
+    int status = SQLITE_DONE;
+    if (checkPages) {
+        QStringList problems;
+        status = eachText(db, "PRAGMA quick_check", QString(), 0, [&](const QString &line) { problems << line; });
+        if (isBusy(status))
+            return {FileCheck::Outcome::Busy, {}};
+        if (status != SQLITE_DONE || problems != QStringList{QStringLiteral("ok")})
+            return refused(damaged);
+    }
 
     int tables = 0;
     QString table;

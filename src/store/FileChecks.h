@@ -18,6 +18,6 @@ struct FileCheck {
     QString reason; // for a refusal, in French
 };
 
-// Runs the engine's quick check on the file and compares its table's columns, by name and in order
-// (case ignored), with ours; the reserved column of the patient table may bear any name.
-FileCheck checkDataFile(sqlite3 *db, const TableDefinition &definition);
+// Runs the engine's quick check on the file (when `checkPages`) and compares its table's columns, by
+// name and in order (case ignored), with ours; the reserved column of the patient table may bear any name.
+FileCheck checkDataFile(sqlite3 *db, const TableDefinition &definition, bool checkPages = true);

@@ -2,6 +2,7 @@
 
 #include "platform/FilePrivacy.h"
 #include "platform/Messages.h"
+#include "store/CleanClose.h"
 #include "store/FileChecks.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ void reportBusy(Db db) {
 
 // Opens one file, writing into it only once it is known to hold our table undamaged (or nothing at
 // all). False, after telling the user why, when the program cannot work with it.
-bool openDataFile(Connection &connection, const TableDefinition &definition, const QDir &folder) {
+bool openDataFile(Connection &connection, const TableDefinition &definition, const QDir &folder, bool closedCleanly) {
     const QString path = folder.filePath(QLatin1String(definition.file));
     // A new file is made owner-only before the engine writes into it; its journal takes the same rights.
     const QFileInfo file(path);
@@ -95,7 +96,7 @@ bool openDataFile(Connection &connection, const TableDefinition &definition, con
         refuseOpening(definition.db);
         return false;
     }
-    const FileCheck check = checkDataFile(connection.handle(), definition);
+    const FileCheck check = checkDataFile(connection.handle(), definition, !closedCleanly);
     if (check.outcome == FileCheck::Outcome::Busy) {
         connection.close();
         reportBusy(definition.db);
@@ -123,14 +124,17 @@ bool Store::open(const QString &dataFolder) {
         return false;
     }
     const QDir folder(dataFolder);
+    const QHash<QString, QString> closedCleanly = CleanClose::takeRecord(dataFolder);
     // On the first file the program cannot work with, what was opened is closed and the later files
     // are neither opened nor created.
     for (const TableDefinition &definition : tableDefinitions()) {
-        if (!openDataFile(at(definition.db), definition, folder)) {
+        if (!openDataFile(at(definition.db), definition, folder,
+                          closedCleanly.contains(QLatin1String(definition.file)))) {
             close();
             return false;
         }
     }
+    m_folder = dataFolder;
     m_open = true;
     return true;
 }
@@ -138,5 +142,11 @@ bool Store::open(const QString &dataFolder) {
 void Store::close() {
     for (Connection &connection : m_connections)
         connection.close();
+    if (m_open) {
+        QStringList files;
+        for (const TableDefinition &definition : tableDefinitions())
+            files << QLatin1String(definition.file);
+        CleanClose::writeRecord(m_folder, files);
+    }
     m_open = false;
 }

@@ -20,6 +20,7 @@ public:
 
 private:
     std::array<Connection, DatabaseCount> m_connections; // closed until opened
+    QString m_folder;
     bool m_open = false;
 };
 

@@ -112,6 +112,24 @@ private slots:
         QVERIFY(!QFile::exists(data.filePath(QStringLiteral("DbAntF.db"))));
     }
 
+    // A clean close lets the next start skip the page check of files left as they were; a file changed
+    // since is checked in full.
+    void aFileChangedSinceTheProgramClosedItIsCheckedAgain() {
+        QVERIFY(
+            db(Db::Dbexamen)
+                .update(QStringLiteral("insert into fexamen (Codepatient,dateEx) values(?,?)"), {"1", "15/03/2024"}));
+        store().close();
+        const QDir data(m_env->dataFolder());
+        QCOMPARE(permissionsOf(data.filePath(QStringLiteral("Vireska.checked"))), 0600);
+        QVERIFY(store().open(m_env->dataFolder())); // as left: opens, and the record is taken
+        QVERIFY(!QFile::exists(data.filePath(QStringLiteral("Vireska.checked"))));
+        store().close();
+
+        makeFile(data.filePath(QStringLiteral("Dbexamen.db")), FileState::DamagedPages);
+        QVERIFY(!store().open(m_env->dataFolder()));
+        QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\Dbexamen.db impossible!\nfichier endommagé"});
+    }
+
     void startUpTakesAnEmptyFileOrTheTableSpelledOtherwise_data() {
         QTest::addColumn<FileState>("state");
         QTest::newRow("a 0-byte file is a new file") << FileState::Empty;
