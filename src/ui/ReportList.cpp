@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 // The rows of a report list, as text, with the column titles, alignments and cell colours.
 class ReportRows : public QAbstractTableModel {
@@ -30,6 +32,10 @@ public:
         case Qt::BackgroundRole: {
             const auto found = m_backgrounds.constFind(key(index.row(), index.column()));
             return found == m_backgrounds.constEnd() ? QVariant() : QVariant(*found);
+        }
+        case Qt::ForegroundRole: {
+            const auto found = m_foregrounds.constFind(key(index.row(), index.column()));
+            return found == m_foregrounds.constEnd() ? QVariant() : QVariant(*found);
         }
         default:
             return {};
@@ -75,13 +81,15 @@ public:
         beginRemoveRows({}, row, row);
         m_rows.removeAt(row);
         // Cell colours follow their rows.
-        QHash<quint64, QColor> moved;
-        for (auto it = m_backgrounds.cbegin(); it != m_backgrounds.cend(); ++it) {
-            const int cellRow = int(it.key() >> 32);
-            if (cellRow != row)
-                moved.insert(key(cellRow > row ? cellRow - 1 : cellRow, int(it.key() & 0xffffffff)), it.value());
+        for (QHash<quint64, QColor> *colours : {&m_backgrounds, &m_foregrounds}) {
+            QHash<quint64, QColor> moved;
+            for (auto it = colours->cbegin(); it != colours->cend(); ++it) {
+                const int cellRow = int(it.key() >> 32);
+                if (cellRow != row)
+                    moved.insert(key(cellRow > row ? cellRow - 1 : cellRow, int(it.key() & 0xffffffff)), it.value());
+            }
+            *colours = moved;
         }
-        m_backgrounds = moved;
         endRemoveRows();
     }
 
@@ -89,6 +97,7 @@ public:
         beginResetModel();
         m_rows.clear();
         m_backgrounds.clear();
+        m_foregrounds.clear();
         endResetModel();
     }
 
@@ -108,6 +117,14 @@ public:
     }
     QColor background(int row, int column) const { return m_backgrounds.value(key(row, column)); }
 
+    void setForeground(int row, int column, const QColor &colour) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        m_foregrounds.insert(key(row, column), colour);
+        emit dataChanged(index(row, column), index(row, column), {Qt::ForegroundRole});
+    }
+    QColor foreground(int row, int column) const { return m_foregrounds.value(key(row, column)); }
+
 private:
     static quint64 key(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }
 
@@ -115,7 +132,26 @@ private:
     QList<Qt::Alignment> m_alignments;
     QList<QStringList> m_rows;
     QHash<quint64, QColor> m_backgrounds;
+    QHash<quint64, QColor> m_foregrounds;
 };
+
+namespace {
+
+// Paints each cell as usual, then its right and bottom rules.
+class GridLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns)
     : QTreeView(parent), m_rows(new ReportRows(this, columns)) {
@@ -245,4 +281,16 @@ void ReportList::setCellBackground(int row, int column, const QColor &colour) {
 
 QColor ReportList::cellBackground(int row, int column) const {
     return m_rows->background(row, column);
+}
+
+void ReportList::setCellTextColour(int row, int column, const QColor &colour) {
+    m_rows->setForeground(row, column, colour);
+}
+
+QColor ReportList::cellTextColour(int row, int column) const {
+    return m_rows->foreground(row, column);
+}
+
+void ReportList::showGridLines() {
+    setItemDelegate(new GridLineDelegate(this));
 }
