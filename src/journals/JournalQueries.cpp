@@ -6,22 +6,26 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <optional>
 
 namespace {
 
 const QString AllPatients = QStringLiteral("0");
 
-// Column positions in the tables the journals read.
-namespace PatientColumn {
-constexpr int Code = 0;
-constexpr int Name = 1;
-constexpr int Age = 2;
-constexpr int AgeUnit = 3;
-constexpr int Family = 4;
-constexpr int Children = 5;
-} // namespace PatientColumn
-const QString PatientCells = QStringLiteral("Select Codepatient,nom,age,umage,sf,enf from fpatient");
+// What a journal shows of a patient, composed once per patient.
+struct PatientCells {
+    QString name;
+    QString age;    // age and unit
+    QString family; // family situation and children
+};
+
+// Codepatient, nom, age, umage, sf, enf.
+const QString PatientColumns = QStringLiteral("Select Codepatient,nom,age,umage,sf,enf from fpatient");
+
+PatientCells patientCells(const Row &row) {
+    return {row.value(1), row.value(2) + u' ' + row.value(3), trimSpaces(row.value(4) + u' ' + row.value(5))};
+}
 
 // The patients the rows of a journal name. A long journal reads the patient table once; a short
 // one looks up each patient it meets, once.
@@ -30,33 +34,30 @@ public:
     explicit PatientDirectory(qsizetype expectedRows) : m_preloaded(expectedRows > PreloadAbove) {
         if (!m_preloaded)
             return;
-        db(Db::Dbpatient).forEachRow(PatientCells, {}, [this](const Row &row) {
+        m_patients.reserve(expectedRows);
+        db(Db::Dbpatient).forEachRow(PatientColumns, {}, [this](const Row &row) {
             // The first row of a code is the one a lookup would find.
-            if (!m_patients.contains(row.value(PatientColumn::Code)))
-                m_patients.insert(row.value(PatientColumn::Code), row);
+            if (!m_patients.contains(row.value(0)))
+                m_patients.insert(row.value(0), patientCells(row));
         });
     }
 
-    std::optional<Row> find(const QString &code) {
-        const auto found = m_patients.constFind(code);
-        if (found != m_patients.constEnd())
-            return *found;
-        if (m_preloaded || m_missing.contains(code))
-            return std::nullopt;
-        const Rows rows = db(Db::Dbpatient).query(PatientCells + QStringLiteral(" where codepatient=?"), {code});
-        if (rows.isEmpty()) {
-            m_missing.insert(code);
-            return std::nullopt;
+    // Nothing for a code no longer in the patient table.
+    const PatientCells *find(const QString &code) {
+        auto found = m_patients.constFind(code);
+        if (found == m_patients.constEnd()) {
+            if (m_preloaded)
+                return nullptr;
+            const Rows rows = db(Db::Dbpatient).query(PatientColumns + QStringLiteral(" where codepatient=?"), {code});
+            found = m_patients.insert(code, rows.isEmpty() ? std::nullopt : std::optional(patientCells(rows.first())));
         }
-        m_patients.insert(code, rows.first());
-        return rows.first();
+        return found->has_value() ? &**found : nullptr;
     }
 
 private:
     static constexpr qsizetype PreloadAbove = 2000;
     bool m_preloaded;
-    QHash<QString, Row> m_patients;
-    QSet<QString> m_missing;
+    QHash<QString, std::optional<PatientCells>> m_patients;
 };
 
 // The patient a journal is asked for: "0" for every patient, nothing when the name is unknown.
@@ -74,66 +75,70 @@ QStringList period(const JournalRequest &request) {
             dateNumberText(request.to.toString(QStringLiteral("dd/MM/yyyy")))};
 }
 
-// The acts of the period for one patient or for all, by date and then in the order of the act's lines.
+// The acts of the period for one patient or for all, by date and then in the order of the act's lines:
+// the patient code, the date and the journal's own cells.
 struct ActSource {
     Db db;
-    const char *allPatients;
-    const char *onePatient;
+    const char *columns;
+    const char *table;
+    const char *order;
 };
 
 ActSource actSource(Journal journal) {
     switch (journal) {
     case Journal::Consultations:
-        return {Db::Dbexamen, "Select * from fExamen where datenum>=? and datenum<=? order by datenum",
-                "Select * from fExamen where datenum>=? and datenum<=? and codepatient=? order by datenum"};
+        return {Db::Dbexamen, "Codepatient,dateEx,diag1,diag2,diag3,diag4,diag5", "fExamen", "datenum"};
     case Journal::Analyses:
-        return {Db::Dbanal, "Select * from fanal where datenum>=? and datenum<=? order by datenum,ordre",
-                "Select * from fanal where datenum>=? and datenum<=? and codepatient=? order by datenum,ordre"};
+        return {Db::Dbanal, "Codepatient,dateEx,anal,Res", "fanal", "datenum,ordre"};
     default:
-        return {Db::Dbradio, "Select * from fradio where datenum>=? and datenum<=? order by datenum,ordre",
-                "Select * from fradio where datenum>=? and datenum<=? and codepatient=? order by datenum,ordre"};
+        return {Db::Dbradio, "Codepatient,dateEx,Radio,Res", "fradio", "datenum,ordre"};
     }
 }
 
-QStringList consultationRow(const Row &act, const Row &patient) {
+QStringList consultationRow(const Row &act, const PatientCells &patient) {
     QStringList diagnoses;
-    for (int column = 3; column <= 7; ++column)
+    diagnoses.reserve(5);
+    for (int column = 2; column <= 6; ++column)
         diagnoses << trimSpaces(act.value(column));
-    return {act.value(0),
-            act.value(1),
-            patient.value(PatientColumn::Name),
-            patient.value(PatientColumn::Age) + u' ' + patient.value(PatientColumn::AgeUnit),
-            trimSpaces(patient.value(PatientColumn::Family) + u' ' + patient.value(PatientColumn::Children)),
-            diagnoses.join(u'.')};
+    return {act.value(0), act.value(1), patient.name, patient.age, patient.family, diagnoses.join(u'.')};
 }
 
-QStringList actLineRow(int number, const Row &act, const Row &patient) {
-    return {QString::number(number), act.value(1), patient.value(PatientColumn::Name), act.value(4), act.value(5)};
+QStringList actLineRow(int number, const Row &act, const PatientCells &patient) {
+    return {QString::number(number), act.value(1), patient.name, act.value(2), act.value(3)};
 }
 
 JournalResult actsJournal(Journal journal, const QString &patientCode, const QStringList &bounds,
                           const JournalProgress &progress) {
     const ActSource source = actSource(journal);
     const bool everyone = patientCode == AllPatients;
-    const Rows acts =
-        everyone ? db(source.db).query(QString::fromLatin1(source.allPatients), bounds)
-                 : db(source.db).query(QString::fromLatin1(source.onePatient), bounds + QStringList{patientCode});
-    PatientDirectory patients(acts.size());
-    JournalResult result;
-    for (qsizetype i = 0; i < acts.size(); ++i) {
-        const Row &act = acts[i];
-        if (progress)
-            progress(i, acts.size());
-        // Acts of a patient who has been deleted are left out and take no number.
-        const std::optional<Row> patient = patients.find(act.value(0));
-        if (!patient)
-            continue;
-        ++result.count;
-        result.rows.append(journal == Journal::Consultations ? consultationRow(act, *patient)
-                                                             : actLineRow(result.count, act, *patient));
+    QString where = QStringLiteral(" from %1 where datenum>=? and datenum<=?").arg(QLatin1String(source.table));
+    QStringList values = bounds;
+    if (!everyone) {
+        where += QStringLiteral(" and codepatient=?");
+        values << patientCode;
     }
+    Connection &acts = db(source.db);
+    const qsizetype total = acts.queryInteger(QStringLiteral("Select count(*)") + where, values);
+    PatientDirectory patients(total);
+    JournalResult result;
+    result.rows.reserve(total);
+    qsizetype done = 0;
+    acts.forEachRow(QStringLiteral("Select %1%2 order by %3")
+                        .arg(QLatin1String(source.columns), where, QLatin1String(source.order)),
+                    values, [&](const Row &act) {
+                        if (progress)
+                            progress(done, total);
+                        ++done;
+                        // Acts of a patient who has been deleted are left out and take no number.
+                        const PatientCells *patient = patients.find(act.value(0));
+                        if (!patient)
+                            return;
+                        ++result.count;
+                        result.rows.append(journal == Journal::Consultations ? consultationRow(act, *patient)
+                                                                             : actLineRow(result.count, act, *patient));
+                    });
     if (progress)
-        progress(acts.size(), acts.size());
+        progress(total, total);
     return result;
 }
 
@@ -166,15 +171,28 @@ JournalResult runJournal(Journal journal, const JournalRequest &request, const J
 }
 
 JournalPatientNames journalPatientNames() {
+    // Read in table order and sorted here: the names' index would fetch every row out of order.
+    struct Patient {
+        QString code;
+        QString name;
+    };
+    QList<Patient> patients;
+    db(Db::Dbpatient)
+        .forEachRow(QStringLiteral("Select Codepatient,nom from fpatient"), {}, [&patients](const Row &row) {
+            patients.append({row.value(0), row.value(1)});
+        });
+    std::stable_sort(patients.begin(), patients.end(),
+                     [](const Patient &a, const Patient &b) { return a.name < b.name; });
     QSet<QString> withAccount;
+    withAccount.reserve(patients.size());
     db(Db::DbReg).forEachRow(QStringLiteral("Select distinct Codepatient from fReg"), {},
                              [&withAccount](const Row &row) { withAccount.insert(row.value(0)); });
     JournalPatientNames names;
-    db(Db::Dbpatient)
-        .forEachRow(QStringLiteral("Select Codepatient,nom from fpatient order by nom"), {}, [&](const Row &row) {
-            names.all << row.value(1);
-            if (withAccount.contains(row.value(0)))
-                names.withAccount << row.value(1);
-        });
+    names.all.reserve(patients.size());
+    for (const Patient &patient : std::as_const(patients)) {
+        names.all << patient.name;
+        if (withAccount.contains(patient.code))
+            names.withAccount << patient.name;
+    }
     return names;
 }

@@ -147,12 +147,16 @@ QWidget *JournalsWindow::page(Journal journal) const {
 void JournalsWindow::loadPatientNames() {
     const JournalPatientNames names = journalPatientNames();
     // The three journals of acts offer every patient from one shared list.
-    auto *everyone = new QStringListModel(names.all, this);
-    auto *withAccount = new QStringListModel(names.withAccount, this);
+    if (!m_everyone) {
+        m_everyone = new QStringListModel(this);
+        m_withAccount = new QStringListModel(this);
+    }
+    m_everyone->setStringList(names.all);
+    m_withAccount->setStringList(names.withAccount);
     for (int i = 0; i < JournalCount; ++i) {
         QComboBox *choice = m_journals[i].patientName;
         const QSignalBlocker quiet(choice);
-        choice->setModel(Journal(i) == Journal::Credits ? withAccount : everyone);
+        choice->setModel(Journal(i) == Journal::Credits ? m_withAccount : m_everyone);
         choice->setCurrentIndex(-1);
         choice->setEditText(QString());
     }

@@ -10,6 +10,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QProgressBar;
+class QStringListModel;
 class QTabWidget;
 class ReportList;
 
@@ -23,6 +24,9 @@ public:
 
     void showJournal(Journal journal);
     void printJournal(Journal journal);
+
+    // Fills the patient choices of the four tabs (done when the window opens).
+    void loadPatientNames();
 
     QTabWidget *tabs() const { return m_tabs; }
     QWidget *page(Journal journal) const;
@@ -40,11 +44,12 @@ private:
     };
 
     QWidget *buildTab(const JournalKind &kind);
-    void loadPatientNames();
     void tabChosen(int index);
     Tab &tab(Journal journal) { return m_journals[static_cast<int>(journal)]; }
 
     QTabWidget *m_tabs = nullptr;
+    QStringListModel *m_everyone = nullptr; // every patient, shared by the three journals of acts
+    QStringListModel *m_withAccount = nullptr;
     std::array<Tab, JournalCount> m_journals{};
 };
 
