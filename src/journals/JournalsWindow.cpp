@@ -10,6 +10,7 @@
 #include "ui/ReportList.h"
 #include "ui/Widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -62,9 +63,15 @@ JournalsWindow::JournalsWindow() : FormWindow(QStringLiteral("Logiciel de gestio
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setOpensMaximised(true);
-    setBackgroundColour(this, WindowBackground);
-
+    // The window's own background only: its fields and lists keep theirs.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, WindowBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
     m_tabs = new QTabWidget(this);
+    QPalette panelColours = QApplication::palette(m_tabs);
+    panelColours.setColor(QPalette::Window, panelColours.color(QPalette::Window));
+    m_tabs->setPalette(panelColours);
     m_tabs->setObjectName(QStringLiteral("journalTabs"));
     m_tabs->setGeometry(10, 10, programState().desktopWidth - 350, programState().desktopHeight - 100);
     for (int i = 0; i < JournalCount; ++i) {

@@ -110,23 +110,24 @@ public:
     Qt::Alignment alignment(int column) const { return m_alignments.value(column, Qt::AlignLeft); }
 
     void setBackground(int row, int column, const QColor &colour) {
-        if (row < 0 || row >= m_rows.size())
-            return;
-        m_backgrounds.insert(key(row, column), colour);
-        emit dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+        setCellColour(m_backgrounds, row, column, colour, Qt::BackgroundRole);
     }
     QColor background(int row, int column) const { return m_backgrounds.value(key(row, column)); }
 
     void setForeground(int row, int column, const QColor &colour) {
-        if (row < 0 || row >= m_rows.size())
-            return;
-        m_foregrounds.insert(key(row, column), colour);
-        emit dataChanged(index(row, column), index(row, column), {Qt::ForegroundRole});
+        setCellColour(m_foregrounds, row, column, colour, Qt::ForegroundRole);
     }
     QColor foreground(int row, int column) const { return m_foregrounds.value(key(row, column)); }
 
 private:
     static quint64 key(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }
+
+    void setCellColour(QHash<quint64, QColor> &colours, int row, int column, const QColor &colour, int role) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        colours.insert(key(row, column), colour);
+        emit dataChanged(index(row, column), index(row, column), {role});
+    }
 
     QStringList m_titles;
     QList<Qt::Alignment> m_alignments;

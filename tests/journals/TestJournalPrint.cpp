@@ -3,7 +3,7 @@
 #include "support/PrintCapture.h"
 #include "support/TestEnvironment.h"
 
-#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -46,13 +46,6 @@ QList<PageOperation> linesOn(const RecordingPage &page, int sheet) {
         if (operation.page == sheet)
             lines << operation;
     return lines;
-}
-
-QString pdfText(const QString &pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    process.waitForFinished(-1);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 } // namespace
@@ -194,6 +187,8 @@ private slots:
     }
 
     void theCreditsJournalLandsOnPaper() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
         PrintCapture capture;
         const QString pdf = QDir(m_environment->workingFolder()).filePath("credits.pdf");
         capture.toPdf(pdf);
