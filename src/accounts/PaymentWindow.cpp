@@ -44,8 +44,7 @@ template <typename Widget> Widget *named(Widget *widget, const char *name) {
 PaymentWindow::PaymentWindow(MedicalRecordWindow &record)
     : FormWindow(QStringLiteral("REGLEMENTS ET SOLDES")), m_record(record) {
     setObjectName(QStringLiteral("paymentWindow"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     centre({700, 510});
 
     // Created in the order of the Tab key.
