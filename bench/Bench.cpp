@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "common/ProgramState.h"
+#include "journals/JournalsWindow.h"
 #include "patients/PatientList.h"
 #include "patients/PatientRecords.h"
 #include "platform/Messages.h"
@@ -15,6 +16,8 @@
 #include "store/Store.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QHash>
 #include <QMainWindow>
@@ -128,6 +131,57 @@ int main(int argc, char *argv[]) {
             "patient search: first name beginning ROUSSEL", [&] { firstPatientMatching(criteria); },
             [&] {
                 direct.run(Db::Dbpatient, "Select * from fpatient where nom>=? order by nom limit 1", {"ROUSSEL"});
+            });
+    }
+
+    {
+        // The journals read the patient table once for a long journal; the reference runs the same SELECTs.
+        const QString patients = "Select Codepatient,nom,age,umage,sf,enf from fpatient";
+        const QStringList year2020{"1577836800", "1609372800"}; // 01/01/2020 to 31/12/2020
+        JournalsWindow window;
+        // The direct way: the names in their order and the patients who have an account.
+        measure(
+            "journals window: patient-name choices", [&] { window.loadPatientNames(); },
+            [&] {
+                direct.run(Db::Dbpatient, "Select Codepatient,nom from fpatient order by nom");
+                direct.run(Db::DbReg, "Select distinct Codepatient from fReg");
+            });
+        const auto showYear = [&window](Journal journal) {
+            QWidget *page = window.page(journal);
+            page->findChild<QDateEdit *>("periodStart")->setDate({2020, 1, 1});
+            page->findChild<QDateEdit *>("periodEnd")->setDate({2020, 12, 31});
+            window.showJournal(journal);
+        };
+        measure(
+            "journal of consultations: one year, all patients", [&] { showYear(Journal::Consultations); },
+            [&] {
+                direct.run(Db::Dbexamen, "Select count(*) from fExamen where datenum>=? and datenum<=?", year2020);
+                direct.run(Db::Dbexamen,
+                           "Select Codepatient,dateEx,diag1,diag2,diag3,diag4,diag5 from fExamen where datenum>=? and "
+                           "datenum<=? order by datenum",
+                           year2020);
+                direct.run(Db::Dbpatient, patients);
+            });
+        measure(
+            "journal of analyses: one year, all patients", [&] { showYear(Journal::Analyses); },
+            [&] {
+                direct.run(Db::Dbanal, "Select count(*) from fanal where datenum>=? and datenum<=?", year2020);
+                direct.run(Db::Dbanal,
+                           "Select Codepatient,dateEx,anal,Res from fanal where datenum>=? and datenum<=? order by "
+                           "datenum,ordre",
+                           year2020);
+                direct.run(Db::Dbpatient, patients);
+            });
+        const QString name =
+            db(Db::Dbpatient).query("Select nom from fpatient where Codepatient=?", {code}).value(0).value(0);
+        window.page(Journal::Credits)->findChild<QComboBox *>("patientName")->setEditText(name);
+        measure(
+            "journal of credits: one patient, one year", [&] { showYear(Journal::Credits); },
+            [&] {
+                direct.run(Db::Dbpatient, "Select * from fpatient where nom=?", {name});
+                direct.run(Db::DbReg,
+                           "Select * from fReg where codepatient=? and datenum>=? and datenum<=? order by datenum",
+                           QStringList{code} + year2020);
             });
     }
 

@@ -1,6 +1,7 @@
 #include "app/Events.h"
 
 #include "app/MainWindow.h"
+#include "journals/JournalsWindow.h"
 #include "record/MedicalRecordWindow.h"
 
 const QList<Menu> &mainMenu() {
@@ -57,6 +58,10 @@ std::function<void()> actionForEvent(int event, MainWindow &window) {
     const QList<std::pair<QList<int>, std::function<void()>>> table{
         {{10, 101, 102, 103, 104, 105, 106, 107, 108, 113}, openMedicalRecordWindow},
         {{QuitEvent, 119}, [&window] { emit window.quitRequested(); }},
+        {{30, 109}, [] { openJournal(Journal::Consultations); }},
+        {{31, 110}, [] { openJournal(Journal::Analyses); }},
+        {{32, 111}, [] { openJournal(Journal::Radiology); }},
+        {{33}, [] { openJournal(Journal::Credits); }},
     };
     for (const auto &[events, action] : table)
         if (events.contains(event))

@@ -1,5 +1,6 @@
 #include "record/SectionWindows.h"
 
+#include "accounts/PaymentWindow.h"
 #include "common/ProgramState.h"
 #include "record/DatedLineWindow.h"
 #include "record/ExaminationWindow.h"
@@ -24,6 +25,9 @@ void openSectionWindow(Section section, MedicalRecordWindow &record) {
         break;
     case Section::Radiology:
         openDatedLineWindow(radiologyKind(), record);
+        break;
+    case Section::Payments:
+        openPaymentWindow(record);
         break;
     default:
         break;

@@ -1,6 +1,6 @@
 #include "record/Sections.h"
 
-#include "common/Amounts.h"
+#include "accounts/AccountLines.h"
 #include "store/Store.h"
 
 #include <array>
@@ -92,18 +92,8 @@ QList<QStringList> plainRows(const Rows &stored, const QList<int> &columns) {
     return rows;
 }
 
-QString shownAmount(const QString &stored) {
-    return GroupThousands(CentsToAmount(stored));
-}
-
 SectionRows paymentRows(const Rows &stored) {
-    SectionRows result;
-    qint64 balance = 0;
-    for (const Row &row : stored) {
-        balance += integerValue(row.value(4)) - integerValue(row.value(5));
-        result.rows.append({row.value(DateColumn), row.value(3), shownAmount(row.value(4)), shownAmount(row.value(5)),
-                            shownAmount(QString::number(balance))});
-    }
+    SectionRows result{accountLinesFrom(stored).rows};
     if (!result.rows.isEmpty()) {
         result.highlightedRow = int(result.rows.size()) - 1;
         result.highlightedColumn = 4;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 // The rows of a report list, as text, with the column titles, alignments and cell colours.
 class ReportRows : public QAbstractTableModel {
@@ -30,6 +32,10 @@ public:
         case Qt::BackgroundRole: {
             const auto found = m_backgrounds.constFind(key(index.row(), index.column()));
             return found == m_backgrounds.constEnd() ? QVariant() : QVariant(*found);
+        }
+        case Qt::ForegroundRole: {
+            const auto found = m_foregrounds.constFind(key(index.row(), index.column()));
+            return found == m_foregrounds.constEnd() ? QVariant() : QVariant(*found);
         }
         default:
             return {};
@@ -75,13 +81,15 @@ public:
         beginRemoveRows({}, row, row);
         m_rows.removeAt(row);
         // Cell colours follow their rows.
-        QHash<quint64, QColor> moved;
-        for (auto it = m_backgrounds.cbegin(); it != m_backgrounds.cend(); ++it) {
-            const int cellRow = int(it.key() >> 32);
-            if (cellRow != row)
-                moved.insert(key(cellRow > row ? cellRow - 1 : cellRow, int(it.key() & 0xffffffff)), it.value());
+        for (QHash<quint64, QColor> *colours : {&m_backgrounds, &m_foregrounds}) {
+            QHash<quint64, QColor> moved;
+            for (auto it = colours->cbegin(); it != colours->cend(); ++it) {
+                const int cellRow = int(it.key() >> 32);
+                if (cellRow != row)
+                    moved.insert(key(cellRow > row ? cellRow - 1 : cellRow, int(it.key() & 0xffffffff)), it.value());
+            }
+            *colours = moved;
         }
-        m_backgrounds = moved;
         endRemoveRows();
     }
 
@@ -89,6 +97,7 @@ public:
         beginResetModel();
         m_rows.clear();
         m_backgrounds.clear();
+        m_foregrounds.clear();
         endResetModel();
     }
 
@@ -101,21 +110,49 @@ public:
     Qt::Alignment alignment(int column) const { return m_alignments.value(column, Qt::AlignLeft); }
 
     void setBackground(int row, int column, const QColor &colour) {
-        if (row < 0 || row >= m_rows.size())
-            return;
-        m_backgrounds.insert(key(row, column), colour);
-        emit dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+        setCellColour(m_backgrounds, row, column, colour, Qt::BackgroundRole);
     }
     QColor background(int row, int column) const { return m_backgrounds.value(key(row, column)); }
 
+    void setForeground(int row, int column, const QColor &colour) {
+        setCellColour(m_foregrounds, row, column, colour, Qt::ForegroundRole);
+    }
+    QColor foreground(int row, int column) const { return m_foregrounds.value(key(row, column)); }
+
 private:
     static quint64 key(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }
+
+    void setCellColour(QHash<quint64, QColor> &colours, int row, int column, const QColor &colour, int role) {
+        if (row < 0 || row >= m_rows.size())
+            return;
+        colours.insert(key(row, column), colour);
+        emit dataChanged(index(row, column), index(row, column), {role});
+    }
 
     QStringList m_titles;
     QList<Qt::Alignment> m_alignments;
     QList<QStringList> m_rows;
     QHash<quint64, QColor> m_backgrounds;
+    QHash<quint64, QColor> m_foregrounds;
 };
+
+namespace {
+
+// Paints each cell as usual, then its right and bottom rules.
+class GridLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 ReportList::ReportList(QWidget *parent, const QList<ListColumn> &columns)
     : QTreeView(parent), m_rows(new ReportRows(this, columns)) {
@@ -245,4 +282,16 @@ void ReportList::setCellBackground(int row, int column, const QColor &colour) {
 
 QColor ReportList::cellBackground(int row, int column) const {
     return m_rows->background(row, column);
+}
+
+void ReportList::setCellTextColour(int row, int column, const QColor &colour) {
+    m_rows->setForeground(row, column, colour);
+}
+
+QColor ReportList::cellTextColour(int row, int column) const {
+    return m_rows->foreground(row, column);
+}
+
+void ReportList::showGridLines() {
+    setItemDelegate(new GridLineDelegate(this));
 }

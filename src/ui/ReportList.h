@@ -46,6 +46,11 @@ public:
 
     void setCellBackground(int row, int column, const QColor &colour);
     QColor cellBackground(int row, int column) const;
+    void setCellTextColour(int row, int column, const QColor &colour);
+    QColor cellTextColour(int row, int column) const;
+
+    // Thin rules between the rows and the columns.
+    void showGridLines();
 
 signals:
     // The user picked a row: a click, or a move of the selection with the keyboard.

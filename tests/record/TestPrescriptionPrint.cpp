@@ -6,7 +6,6 @@
 #include "support/PrintCapture.h"
 
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -40,13 +39,6 @@ const PageOperation *textAt(const RecordingPage &page, int x, int y) {
         if (operation.kind == PageOperation::Kind::Text && operation.x == x && operation.y == y)
             return &operation;
     return nullptr;
-}
-
-QString pdfText(const QString &pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    process.waitForFinished(-1);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
 
 namespace {
 
@@ -76,4 +77,11 @@ std::unique_ptr<Page> PrintCapture::startJob() {
     }
     }
     return nullptr;
+}
+
+QString pdfText(const QString &pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.waitForFinished(-1);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }

@@ -47,3 +47,6 @@ private:
     int m_dialogsAsked = 0;
     std::list<RecordingPage> m_recordings;
 };
+
+// The text of a printed PDF as pdftotext reads it, white space simplified.
+QString pdfText(const QString &pdf);
