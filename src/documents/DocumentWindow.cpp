@@ -1,0 +1,48 @@
+#include "documents/DocumentWindow.h"
+
+#include "common/ProgramState.h"
+#include "record/ActWindowParts.h"
+#include "record/MedicalRecordWindow.h"
+#include "ui/Widgets.h"
+
+#include <QPushButton>
+
+DocumentWindow::DocumentWindow(const QString &title, const char *objectName, Section section,
+                               MedicalRecordWindow &record, const QSize &size)
+    : FormWindow(title), m_record(record), m_section(section) {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    centre(size);
+}
+
+void DocumentWindow::functionKeyPressed(int number) {
+    if (number == 4 && m_prints)
+        print();
+    else if (number == 5)
+        save();
+}
+
+QString DocumentWindow::patientCode() {
+    return programState().currentPatientCode;
+}
+
+void DocumentWindow::reloadRecordSection() {
+    m_record.loadSection(m_section);
+}
+
+void DocumentWindow::placeButtons(int y, const QString &deleteCaption, int deleteWidth) {
+    const ActButtons buttons = placeActButtons(this, y);
+    buttons.remove->setText(deleteCaption);
+    buttons.remove->resize(deleteWidth, buttons.remove->height());
+    connect(buttons.quit, &QPushButton::clicked, this, &FormWindow::closeWindow);
+    connect(buttons.remove, &QPushButton::clicked, this, [this] { remove(); });
+    connect(buttons.validate, &QPushButton::clicked, this, [this] { save(); });
+}
+
+void DocumentWindow::placePrintButton(int y) {
+    QPushButton *button = Place::button(this, {260, y, 120, 30}, QStringLiteral("(#F4) Imprimer"));
+    button->setObjectName(QStringLiteral("printButton"));
+    connect(button, &QPushButton::clicked, this, [this] { print(); });
+    m_prints = true;
+}
