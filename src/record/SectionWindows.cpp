@@ -1,6 +1,10 @@
 #include "record/SectionWindows.h"
 
 #include "common/ProgramState.h"
+#include "documents/AppointmentWindow.h"
+#include "documents/HistoryWindow.h"
+#include "documents/LetterWindow.h"
+#include "documents/SevenLineWindow.h"
 #include "record/DatedLineWindow.h"
 #include "record/ExaminationWindow.h"
 #include "record/MedicalRecordWindow.h"
@@ -24,6 +28,27 @@ void openSectionWindow(Section section, MedicalRecordWindow &record) {
         break;
     case Section::Radiology:
         openDatedLineWindow(radiologyKind(), record);
+        break;
+    case Section::SickLeave:
+        openSevenLineWindow(sickLeaveKind(), record);
+        break;
+    case Section::Appointments:
+        openAppointmentWindow(record);
+        break;
+    case Section::Certificate:
+        openSevenLineWindow(certificateKind(), record);
+        break;
+    case Section::Letters:
+        openLetterWindow(record);
+        break;
+    case Section::MedicalHistory:
+        openHistoryWindow(medicalHistoryKind(), record);
+        break;
+    case Section::SurgicalHistory:
+        openHistoryWindow(surgicalHistoryKind(), record);
+        break;
+    case Section::FamilyHistory:
+        openHistoryWindow(familyHistoryKind(), record);
         break;
     default:
         break;
