@@ -18,7 +18,7 @@ DocumentWindow::DocumentWindow(const QString &title, const char *objectName, Sec
 
 void DocumentWindow::functionKeyPressed(int number) {
     if (number == 4 && m_prints)
-        print();
+        printFromWindow();
     else if (number == 5)
         save();
 }
@@ -40,9 +40,16 @@ void DocumentWindow::placeButtons(int y, const QString &deleteCaption, int delet
     connect(buttons.validate, &QPushButton::clicked, this, [this] { save(); });
 }
 
+// Where no window manager hands the keyboard back after the print dialog, the window takes it again
+// itself, so that Escape and the other keys keep acting on it.
+void DocumentWindow::printFromWindow() {
+    print();
+    activateWindow();
+}
+
 void DocumentWindow::placePrintButton(int y) {
     QPushButton *button = Place::button(this, {260, y, 120, 30}, QStringLiteral("(#F4) Imprimer"));
     button->setObjectName(QStringLiteral("printButton"));
-    connect(button, &QPushButton::clicked, this, [this] { print(); });
+    connect(button, &QPushButton::clicked, this, &DocumentWindow::printFromWindow);
     m_prints = true;
 }

@@ -35,6 +35,8 @@ protected:
     void placePrintButton(int y);
 
 private:
+    void printFromWindow();
+
     MedicalRecordWindow &m_record;
     const Section m_section;
     bool m_prints = false;

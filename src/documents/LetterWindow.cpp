@@ -101,9 +101,12 @@ void LetterWindow::save() {
     const SaveOutcome outcome = saveLetter(patientCode(), m_date->text(), letter);
     if (outcome == SaveOutcome::Refused)
         return;
-    // When the store refused, its error has been shown and the typed letter stays.
-    if (outcome == SaveOutcome::Saved)
+    // When the store refused, its error has been shown and the typed letter stays. After a save the
+    // next letter is typed from its recipient.
+    if (outcome == SaveOutcome::Saved) {
         clearLetterFields();
+        m_recipient->setFocus();
+    }
     fillLetterList();
 }
 

@@ -90,9 +90,12 @@ void SevenLineWindow::save() {
     const SaveOutcome outcome = saveSevenLineDocument(m_kind, patientCode(), documentDate(), lines);
     if (outcome == SaveOutcome::Refused)
         return;
-    // When the store refused, its error has been shown and the typed lines stay.
-    if (outcome == SaveOutcome::Saved)
+    // When the store refused, its error has been shown and the typed lines stay. After a save the
+    // next document is typed from the first line.
+    if (outcome == SaveOutcome::Saved) {
         clearInputLines();
+        m_inputs[0]->setFocus();
+    }
     showDocument();
 }
 

@@ -134,6 +134,7 @@ private slots:
         QCOMPARE(storedLetters(), Rows({{Today, "DR MARTIN", "DOULEURS L'ÉPAULE", "CHER CONFRÈRE", "", "",
                                          "MERCI; CORDIALEMENT", "", "", ""}}));
         QCOMPARE(fieldTexts(window), QStringList({Today, "", "", "", "", "", "", "", ""}));
+        QCOMPARE(QApplication::focusWidget(), field(window, "recipientField"));
         const QList<QStringList> listed{{Today, "DR MARTIN", "DOULEURS L'ÉPAULE", "CHER CONFRÈRE"},
                                         {Today, "DR MARTIN", "DOULEURS L'ÉPAULE", ""},
                                         {Today, "DR MARTIN", "DOULEURS L'ÉPAULE", "MERCI; CORDIALEMENT"},
