@@ -1,10 +1,13 @@
 #include "documents/DocumentWindow.h"
 
 #include "common/ProgramState.h"
+#include "print/ScreenFonts.h"
 #include "record/ActWindowParts.h"
 #include "record/MedicalRecordWindow.h"
 #include "ui/Widgets.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 DocumentWindow::DocumentWindow(const QString &title, const char *objectName, Section section,
@@ -52,4 +55,15 @@ void DocumentWindow::placePrintButton(int y) {
     button->setObjectName(QStringLiteral("printButton"));
     connect(button, &QPushButton::clicked, this, &DocumentWindow::printFromWindow);
     m_prints = true;
+}
+
+QLineEdit *DocumentWindow::placeHeadingAndTypedDate(const QString &heading) {
+    QLabel *label = Place::label(this, {20, 10, 300, 20}, heading);
+    label->setFont(screenFont(ScreenFont::Trebuchet11Bold));
+    label->setObjectName(QStringLiteral("heading"));
+    Place::label(this, {420, 10, 65, 20}, QStringLiteral("Date:"));
+    QLineEdit *date = Place::field(this, {470, 10, 80, 20});
+    date->setObjectName(QStringLiteral("dateField"));
+    date->setText(programState().today);
+    return date;
 }

@@ -4,6 +4,7 @@
 #include "ui/FormWindow.h"
 
 class MedicalRecordWindow;
+class QLineEdit;
 class QPushButton;
 
 // What the document windows of the record share (certificate, sick leave, letters, appointments,
@@ -33,6 +34,10 @@ protected:
     void placeButtons(int y, const QString &deleteCaption, int deleteWidth);
     // "(#F4) Imprimer" at (260, y); F4 does what it does.
     void placePrintButton(int y);
+
+    // The heading of the windows whose date is typed (letters, history) at the top left, in Ms
+    // Trebuchet 11 bold, and the date field at the right, holding today. Returns the date field.
+    QLineEdit *placeHeadingAndTypedDate(const QString &heading);
 
 private:
     void printFromWindow();

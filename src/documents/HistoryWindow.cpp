@@ -1,11 +1,8 @@
 #include "documents/HistoryWindow.h"
 
-#include "common/ProgramState.h"
-#include "print/ScreenFonts.h"
 #include "ui/ReportList.h"
 #include "ui/Widgets.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -16,13 +13,7 @@ const QColor ListBackground{167, 184, 254};
 
 HistoryWindow::HistoryWindow(const HistoryKind &kind, MedicalRecordWindow &record)
     : DocumentWindow(QString::fromUtf8(kind.title), kind.objectName, kind.section, record, {700, 510}), m_kind(kind) {
-    QLabel *heading = Place::label(this, {20, 10, 300, 20}, QString::fromUtf8(kind.title));
-    heading->setFont(screenFont(ScreenFont::Trebuchet11Bold));
-    heading->setObjectName(QStringLiteral("heading"));
-    Place::label(this, {420, 10, 65, 20}, QStringLiteral("Date:"));
-    m_date = Place::field(this, {470, 10, 80, 20});
-    m_date->setObjectName(QStringLiteral("dateField"));
-    m_date->setText(programState().today);
+    m_date = placeHeadingAndTypedDate(QString::fromUtf8(kind.title));
     Place::label(this, {20, 40, 100, 20}, QStringLiteral("Désignation:"));
     m_text = Place::capitalsField(this, {100, 40, 400, 20});
     m_text->setObjectName(QStringLiteral("textField"));

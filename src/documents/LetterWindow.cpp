@@ -1,13 +1,10 @@
 #include "documents/LetterWindow.h"
 
-#include "common/ProgramState.h"
 #include "documents/DocumentPrint.h"
 #include "documents/Letters.h"
-#include "print/ScreenFonts.h"
 #include "ui/ReportList.h"
 #include "ui/Widgets.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -18,13 +15,7 @@ const QColor ListBackground{167, 184, 254};
 
 LetterWindow::LetterWindow(MedicalRecordWindow &record)
     : DocumentWindow(QStringLiteral("LETTRE DE RECOMMANDATION"), "letterWindow", Section::Letters, record, {700, 510}) {
-    QLabel *heading = Place::label(this, {20, 10, 300, 20}, QStringLiteral("LETTRE DE RECOMMANDATION"));
-    heading->setFont(screenFont(ScreenFont::Trebuchet11Bold));
-    heading->setObjectName(QStringLiteral("heading"));
-    Place::label(this, {420, 10, 65, 20}, QStringLiteral("Date:"));
-    m_date = Place::field(this, {470, 10, 80, 20});
-    m_date->setObjectName(QStringLiteral("dateField"));
-    m_date->setText(programState().today);
+    m_date = placeHeadingAndTypedDate(QStringLiteral("LETTRE DE RECOMMANDATION"));
     Place::label(this, {200, 40, 90, 20}, QStringLiteral("Destinataire:"));
     m_recipient = Place::capitalsField(this, {290, 40, 260, 20});
     m_recipient->setObjectName(QStringLiteral("recipientField"));

@@ -1,3 +1,4 @@
+#include "WindowChecks.h"
 #include "documents/AppointmentWindow.h"
 #include "documents/CalendarDateField.h"
 #include "print/ScreenFonts.h"
@@ -49,44 +50,28 @@ private slots:
         AppointmentWindow window(m_program->record);
         QCOMPARE(window.windowTitle(), QStringLiteral("RENDEZ-VOUS"));
         QCOMPARE(window.size(), QSize(700, 500));
-        QHash<QString, QLabel *> labels;
-        for (QLabel *label : window.findChildren<QLabel *>())
-            labels.insert(label->objectName().isEmpty() ? label->text() : label->objectName(), label);
-        QCOMPARE(labels["heading"]->text(), QStringLiteral("RENDEZ-VOUS"));
-        QCOMPARE(labels["heading"]->geometry(), QRect(220, 23, 200, 20));
-        QCOMPARE(labels["heading"]->font(), screenFont(ScreenFont::Trebuchet11Bold));
-        QCOMPARE(labels["DATE RV:"]->geometry(), QRect(20, 53, 60, 20));
-        QCOMPARE(labels["MOTIF DU RV:"]->geometry(), QRect(180, 53, 100, 20));
-        QCOMPARE(labels["HEURE:"]->geometry(), QRect(20, 78, 60, 20));
-        QCOMPARE(labels["OBSERVATIONS:"]->geometry(), QRect(180, 78, 100, 20));
+        const QHash<QString, QLabel *> labels = labelsOf(window);
+        QCOMPARE(labels.value("heading")->text(), QStringLiteral("RENDEZ-VOUS"));
+        QCOMPARE(labels.value("heading")->geometry(), QRect(220, 23, 200, 20));
+        QCOMPARE(labels.value("heading")->font(), screenFont(ScreenFont::Trebuchet11Bold));
+        QCOMPARE(labels.value("DATE RV:")->geometry(), QRect(20, 53, 60, 20));
+        QCOMPARE(labels.value("MOTIF DU RV:")->geometry(), QRect(180, 53, 100, 20));
+        QCOMPARE(labels.value("HEURE:")->geometry(), QRect(20, 78, 60, 20));
+        QCOMPARE(labels.value("OBSERVATIONS:")->geometry(), QRect(180, 78, 100, 20));
         QCOMPARE(dateField(window)->geometry(), QRect(80, 53, 80, 20));
         QVERIFY(dateField(window)->calendarPopup());
         QCOMPARE(dateField(window)->text(), Today);
         QCOMPARE(field(window, "reasonField")->geometry(), QRect(290, 53, 250, 20));
         QCOMPARE(field(window, "hourField")->geometry(), QRect(80, 78, 70, 20));
         QCOMPARE(field(window, "observationsField")->geometry(), QRect(290, 78, 250, 20));
-        QList<QRect> frames;
-        for (QFrame *frame : window.findChildren<QFrame *>())
-            if (QLatin1String(frame->metaObject()->className()) == QLatin1String("QFrame"))
-                frames << frame->geometry();
-        QCOMPARE(frames, QList<QRect>{QRect(10, 10, 550, 110)});
-        const QList<std::tuple<const char *, QRect, QString>> buttons{
-            {"quitButton", {10, 128, 120, 30}, "(#ESC) Quitter"},
-            {"deleteButton", {200, 128, 180, 30}, "(#ALT+SUP) Supprimer le RV"},
-            {"validateButton", {450, 128, 110, 30}, "(#F5) Valider"},
-            {"printButton", {260, 323, 120, 30}, "(#F4) Imprimer"}};
-        for (const auto &[name, place, caption] : buttons) {
-            QCOMPARE(window.findChild<QPushButton *>(name)->geometry(), place);
-            QCOMPARE(window.findChild<QPushButton *>(name)->text(), caption);
-        }
+        QCOMPARE(framesOf(window), QList<QRect>{QRect(10, 10, 550, 110)});
+        checkButtons(window, {{"quitButton", {10, 128, 120, 30}, "(#ESC) Quitter"},
+                              {"deleteButton", {200, 128, 180, 30}, "(#ALT+SUP) Supprimer le RV"},
+                              {"validateButton", {450, 128, 110, 30}, "(#F5) Valider"},
+                              {"printButton", {260, 323, 120, 30}, "(#F4) Imprimer"}});
         const ReportList *list = window.findChild<ReportList *>("appointmentList");
         QCOMPARE(list->geometry(), QRect(10, 163, 550, 150));
-        const QList<ListColumn> columns{
-            {"Date RV", 90}, {"HEURE", 60}, {"MOTIF", 200}, {"COMPTE RENDU DU MEDECIN", 350}};
-        for (int column = 0; column < columns.size(); ++column) {
-            QCOMPARE(list->headerText(column), columns[column].title);
-            QCOMPARE(list->columnWidth(column), columns[column].width);
-        }
+        checkColumns(list, {{"Date RV", 90}, {"HEURE", 60}, {"MOTIF", 200}, {"COMPTE RENDU DU MEDECIN", 350}});
         QCOMPARE(list->palette().color(QPalette::Base), QColor(234, 174, 87));
         QCOMPARE(list->palette().color(QPalette::Text), QColor(90, 14, 66));
     }

@@ -1,3 +1,4 @@
+#include "WindowChecks.h"
 #include "documents/HistoryWindow.h"
 #include "print/ScreenFonts.h"
 #include "record/ClinicalTestHelpers.h"
@@ -70,25 +71,18 @@ private slots:
         HistoryWindow window(kindNamed(kind), m_program->record);
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(window.size(), QSize(700, 510));
-        QHash<QString, QLabel *> labels;
-        for (QLabel *label : window.findChildren<QLabel *>())
-            labels.insert(label->objectName().isEmpty() ? label->text() : label->objectName(), label);
-        QCOMPARE(labels["heading"]->text(), title);
-        QCOMPARE(labels["heading"]->geometry(), QRect(20, 10, 300, 20));
-        QCOMPARE(labels["heading"]->font(), screenFont(ScreenFont::Trebuchet11Bold));
-        QCOMPARE(labels["Date:"]->geometry(), QRect(420, 10, 65, 20));
-        QCOMPARE(labels["Désignation:"]->geometry(), QRect(20, 40, 100, 20));
+        const QHash<QString, QLabel *> labels = labelsOf(window);
+        QCOMPARE(labels.value("heading")->text(), title);
+        QCOMPARE(labels.value("heading")->geometry(), QRect(20, 10, 300, 20));
+        QCOMPARE(labels.value("heading")->font(), screenFont(ScreenFont::Trebuchet11Bold));
+        QCOMPARE(labels.value("Date:")->geometry(), QRect(420, 10, 65, 20));
+        QCOMPARE(labels.value("Désignation:")->geometry(), QRect(20, 40, 100, 20));
         QCOMPARE(field(window, "dateField")->geometry(), QRect(470, 10, 80, 20));
         QCOMPARE(field(window, "dateField")->text(), Today);
         QCOMPARE(field(window, "textField")->geometry(), QRect(100, 40, 400, 20));
-        const QList<std::tuple<const char *, QRect, QString>> buttons{
-            {"quitButton", {10, 65, 120, 30}, "(#ESC) Quitter"},
-            {"deleteButton", {200, 65, 180, 30}, "(#ALT+SUP) Supprimer"},
-            {"validateButton", {450, 65, 110, 30}, "(#F5) Valider"}};
-        for (const auto &[name, place, caption] : buttons) {
-            QCOMPARE(window.findChild<QPushButton *>(name)->geometry(), place);
-            QCOMPARE(window.findChild<QPushButton *>(name)->text(), caption);
-        }
+        checkButtons(window, {{"quitButton", {10, 65, 120, 30}, "(#ESC) Quitter"},
+                              {"deleteButton", {200, 65, 180, 30}, "(#ALT+SUP) Supprimer"},
+                              {"validateButton", {450, 65, 110, 30}, "(#F5) Valider"}});
         QVERIFY(!window.findChild<QPushButton *>("printButton"));
         const ReportList *list = window.findChild<ReportList *>("historyList");
         QCOMPARE(list->geometry(), QRect(10, 100, 550, 150));

@@ -1,3 +1,4 @@
+#include "WindowChecks.h"
 #include "documents/LetterWindow.h"
 #include "documents/Letters.h"
 #include "print/ScreenFonts.h"
@@ -74,43 +75,28 @@ private slots:
         LetterWindow window(m_program->record);
         QCOMPARE(window.windowTitle(), QStringLiteral("LETTRE DE RECOMMANDATION"));
         QCOMPARE(window.size(), QSize(700, 510));
-        QHash<QString, QLabel *> labels;
-        for (QLabel *label : window.findChildren<QLabel *>())
-            labels.insert(label->objectName().isEmpty() ? label->text() : label->objectName(), label);
-        QCOMPARE(labels["heading"]->text(), QStringLiteral("LETTRE DE RECOMMANDATION"));
-        QCOMPARE(labels["heading"]->geometry(), QRect(20, 10, 300, 20));
-        QCOMPARE(labels["heading"]->font(), screenFont(ScreenFont::Trebuchet11Bold));
-        QCOMPARE(labels["Date:"]->geometry(), QRect(420, 10, 65, 20));
-        QCOMPARE(labels["Destinataire:"]->geometry(), QRect(200, 40, 90, 20));
-        QCOMPARE(labels["Objet:"]->geometry(), QRect(200, 63, 80, 20));
-        QCOMPARE(labels["T   E   X   T   E "]->geometry(), QRect(20, 101, 500, 20));
+        const QHash<QString, QLabel *> labels = labelsOf(window);
+        QCOMPARE(labels.value("heading")->text(), QStringLiteral("LETTRE DE RECOMMANDATION"));
+        QCOMPARE(labels.value("heading")->geometry(), QRect(20, 10, 300, 20));
+        QCOMPARE(labels.value("heading")->font(), screenFont(ScreenFont::Trebuchet11Bold));
+        QCOMPARE(labels.value("Date:")->geometry(), QRect(420, 10, 65, 20));
+        QCOMPARE(labels.value("Destinataire:")->geometry(), QRect(200, 40, 90, 20));
+        QCOMPARE(labels.value("Objet:")->geometry(), QRect(200, 63, 80, 20));
+        QCOMPARE(labels.value("T   E   X   T   E ")->geometry(), QRect(20, 101, 500, 20));
         QCOMPARE(field(window, "dateField")->geometry(), QRect(470, 10, 80, 20));
         QCOMPARE(field(window, "dateField")->text(), Today);
         QCOMPARE(field(window, "recipientField")->geometry(), QRect(290, 40, 260, 20));
         QCOMPARE(field(window, "subjectField")->geometry(), QRect(290, 63, 260, 20));
         for (int line = 1; line <= 6; ++line)
             QCOMPARE(inputLine(window, line)->geometry(), QRect(30, 101 + 22 * line, 500, 20));
-        QList<QRect> frames;
-        for (QFrame *frame : window.findChildren<QFrame *>())
-            if (QLatin1String(frame->metaObject()->className()) == QLatin1String("QFrame"))
-                frames << frame->geometry();
-        QCOMPARE(frames, QList<QRect>{QRect(10, 88, 550, 170)});
-        const QList<std::tuple<const char *, QRect, QString>> buttons{
-            {"quitButton", {10, 273, 120, 30}, "(#ESC) Quitter"},
-            {"deleteButton", {200, 273, 200, 30}, "(#ALT+SUP) Supprimer la lettre"},
-            {"validateButton", {450, 273, 110, 30}, "(#F5) Valider"},
-            {"printButton", {260, 468, 120, 30}, "(#F4) Imprimer"}};
-        for (const auto &[name, place, caption] : buttons) {
-            QCOMPARE(window.findChild<QPushButton *>(name)->geometry(), place);
-            QCOMPARE(window.findChild<QPushButton *>(name)->text(), caption);
-        }
+        QCOMPARE(framesOf(window), QList<QRect>{QRect(10, 88, 550, 170)});
+        checkButtons(window, {{"quitButton", {10, 273, 120, 30}, "(#ESC) Quitter"},
+                              {"deleteButton", {200, 273, 200, 30}, "(#ALT+SUP) Supprimer la lettre"},
+                              {"validateButton", {450, 273, 110, 30}, "(#F5) Valider"},
+                              {"printButton", {260, 468, 120, 30}, "(#F4) Imprimer"}});
         const ReportList *letters = window.findChild<ReportList *>("letterList");
         QCOMPARE(letters->geometry(), QRect(10, 308, 550, 150));
-        const QList<ListColumn> columns{{"Date", 80}, {"Destinataire", 100}, {"Objet", 100}, {"T E X T E", 450}};
-        for (int column = 0; column < columns.size(); ++column) {
-            QCOMPARE(letters->headerText(column), columns[column].title);
-            QCOMPARE(letters->columnWidth(column), columns[column].width);
-        }
+        checkColumns(letters, {{"Date", 80}, {"Destinataire", 100}, {"Objet", 100}, {"T E X T E", 450}});
         QCOMPARE(letters->palette().color(QPalette::Base), QColor(167, 184, 254));
     }
 

@@ -1,3 +1,4 @@
+#include "WindowChecks.h"
 #include "documents/SevenLineWindow.h"
 #include "print/ScreenFonts.h"
 #include "record/ClinicalTestHelpers.h"
@@ -89,38 +90,27 @@ private slots:
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(window.size(), QSize(700, 500));
 
-        QList<QRect> frames;
-        QHash<QString, QLabel *> labels;
-        for (QFrame *frame : window.findChildren<QFrame *>())
-            if (QLatin1String(frame->metaObject()->className()) == QLatin1String("QFrame"))
-                frames << frame->geometry();
-        for (QLabel *label : window.findChildren<QLabel *>())
-            labels.insert(label->objectName().isEmpty() ? label->text() : label->objectName(), label);
-        QCOMPARE(frames, QList<QRect>{QRect(10, 10, 550, 210)});
-        QCOMPARE(labels["actTitle"]->text(), heading);
-        QCOMPARE(labels["actTitle"]->geometry(), QRect(20, 23, 140, 20));
-        QCOMPARE(labels["dateLabel"]->text(), Today);
-        QCOMPARE(labels["dateLabel"]->geometry(), QRect(160, 23, 90, 20));
+        const QHash<QString, QLabel *> labels = labelsOf(window);
+        QCOMPARE(framesOf(window), QList<QRect>{QRect(10, 10, 550, 210)});
+        QCOMPARE(labels.value("actTitle")->text(), heading);
+        QCOMPARE(labels.value("actTitle")->geometry(), QRect(20, 23, 140, 20));
+        QCOMPARE(labels.value("dateLabel")->text(), Today);
+        QCOMPARE(labels.value("dateLabel")->geometry(), QRect(160, 23, 90, 20));
         for (const char *name : {"actTitle", "dateLabel"}) {
-            QCOMPARE(labels[name]->font(), screenFont(ScreenFont::Trebuchet9Bold));
-            QCOMPARE(labels[name]->palette().color(QPalette::WindowText), QColor(2, 97, 141));
+            QCOMPARE(labels.value(name)->font(), screenFont(ScreenFont::Trebuchet9Bold));
+            QCOMPARE(labels.value(name)->palette().color(QPalette::WindowText), QColor(2, 97, 141));
         }
-        QCOMPARE(labels["Sélectionnez une date >>"]->geometry(), QRect(320, 23, 150, 20));
+        QCOMPARE(labels.value("Sélectionnez une date >>")->geometry(), QRect(320, 23, 150, 20));
         QCOMPARE(window.findChild<QComboBox *>("dateChooser")->geometry(), QRect(460, 23, 90, 20));
-        QCOMPARE(labels["T   E   X   T   E "]->geometry(), QRect(20, 53, 500, 20));
-        QCOMPARE(labels["T   E   X   T   E "]->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        QCOMPARE(labels.value("T   E   X   T   E ")->geometry(), QRect(20, 53, 500, 20));
+        QCOMPARE(labels.value("T   E   X   T   E ")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         for (int line = 1; line <= 6; ++line)
             QCOMPARE(inputLine(window, line)->geometry(), QRect(30, 53 + 22 * line, 500, 20));
 
-        const QList<std::tuple<const char *, QRect, QString>> buttons{
-            {"quitButton", {10, 245, 120, 30}, "(#ESC) Quitter"},
-            {"deleteButton", {200, 245, deleteWidth, 30}, deleteCaption},
-            {"validateButton", {450, 245, 110, 30}, "(#F5) Valider"},
-            {"printButton", {260, 440, 120, 30}, "(#F4) Imprimer"}};
-        for (const auto &[name, place, caption] : buttons) {
-            QCOMPARE(window.findChild<QPushButton *>(name)->geometry(), place);
-            QCOMPARE(window.findChild<QPushButton *>(name)->text(), caption);
-        }
+        checkButtons(window, {{"quitButton", {10, 245, 120, 30}, "(#ESC) Quitter"},
+                              {"deleteButton", {200, 245, deleteWidth, 30}, deleteCaption},
+                              {"validateButton", {450, 245, 110, 30}, "(#F5) Valider"},
+                              {"printButton", {260, 440, 120, 30}, "(#F4) Imprimer"}});
 
         const ReportList *lines = window.findChild<ReportList *>("linesList");
         QCOMPARE(lines->geometry(), QRect(10, 280, 550, 150));
