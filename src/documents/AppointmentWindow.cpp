@@ -5,6 +5,7 @@
 #include "documents/Appointments.h"
 #include "documents/CalendarDateField.h"
 #include "documents/DocumentPrint.h"
+#include "platform/Clock.h"
 #include "print/ScreenFonts.h"
 #include "record/MedicalRecordWindow.h"
 #include "ui/ReportList.h"
@@ -32,7 +33,7 @@ AppointmentWindow::AppointmentWindow(MedicalRecordWindow &record)
 
     Place::label(this, {20, 53, 60, 20}, QStringLiteral("DATE RV:"));
     const QDate today = QDate::fromString(programState().today, QStringLiteral("dd/MM/yyyy"));
-    m_date = new CalendarDateField(this, today.isValid() ? today : QDate::currentDate());
+    m_date = new CalendarDateField(this, today.isValid() ? today : Clock::today());
     m_date->setGeometry(80, 53, 80, 20);
     m_date->setObjectName(QStringLiteral("dateField"));
     Place::label(this, {180, 53, 100, 20}, QStringLiteral("MOTIF DU RV:"));
