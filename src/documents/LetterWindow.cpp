@@ -11,6 +11,9 @@ namespace {
 
 const QColor ListBackground{167, 184, 254};
 
+// The letter's date stands level with "DATE :" on its letterhead.
+constexpr double LetterDateY = 1.4;
+
 } // namespace
 
 LetterWindow::LetterWindow(MedicalRecordWindow &record)
@@ -110,13 +113,15 @@ void LetterWindow::remove() {
     reloadRecordSection();
 }
 
-// The listed lines of the date typed, with the recipient as it stands in its field.
+// The listed lines of the date typed, with the recipient as it stands in its field. The separator
+// rows have no date: an empty date field names no letter.
 void LetterWindow::print() {
+    const QString date = m_date->text();
     QStringList lines;
     for (int row = 0; row < m_letters->rowCount(); ++row)
-        if (m_letters->cell(row, 0) == m_date->text())
+        if (!date.isEmpty() && m_letters->cell(row, 0) == date)
             lines << m_letters->cell(row, 3);
-    printSingleDocument({Letterhead::Letter, 1.4, m_date->text(), m_recipient->text(), lines});
+    printSingleDocument({Letterhead::Letter, LetterDateY, date, m_recipient->text(), lines});
 }
 
 void LetterWindow::enterPressed(QWidget *focused) {

@@ -188,6 +188,7 @@ private slots:
         QTest::newRow("certificate by F4") << "certificate" << true;
         QTest::newRow("sick leave by button") << "sick leave" << false;
         QTest::newRow("letter, date without letter, by F4") << "letter" << true;
+        QTest::newRow("letter, empty date: the grey rows are no letter") << "letter, no date" << false;
         QTest::newRow("appointment, date without appointment, by button") << "appointment" << false;
     }
     void nothingListedAsksNoPrinter() {
@@ -200,7 +201,7 @@ private slots:
         storeRow(Db::Dbrv, {"7", "01/02/2024", "1706745600", "", "VACCIN", ""});
         PrintCapture capture;
         std::unique_ptr<DocumentWindow> shown;
-        if (window == "letter")
+        if (window.startsWith("letter"))
             shown = std::make_unique<LetterWindow>(m_program->record);
         else if (window == "appointment")
             shown = std::make_unique<AppointmentWindow>(m_program->record);
@@ -208,6 +209,8 @@ private slots:
             shown = std::make_unique<SevenLineWindow>(window == "certificate" ? certificateKind() : sickLeaveKind(),
                                                       m_program->record);
         QVERIFY(showActive(*shown));
+        if (window == "letter, no date")
+            shown->findChild<QLineEdit *>("dateField")->clear();
         press(*shown, byKey);
         QCOMPARE(m_program->environment.messages().titles(), QStringList{"Erreur"});
         QCOMPARE(m_program->environment.messages().texts(), QStringList{NothingToPrint});
