@@ -4,39 +4,10 @@
 #include "print/PrintFlow.h"
 #include "print/PrinterFonts.h"
 #include "print/TableRows.h"
+#include "print/TextWrap.h"
 #include "print/Units.h"
 
-#include <QFontMetricsF>
-
 namespace Layout = SingleDocumentLayout;
-
-namespace {
-
-// The longest start of `text` that fits, at least one character.
-qsizetype fittingLength(const QString &text, const QFontMetricsF &metrics, int width) {
-    qsizetype length = 1;
-    while (length < text.size() && metrics.horizontalAdvance(text.left(length + 1)) <= width)
-        ++length;
-    return length;
-}
-
-} // namespace
-
-QStringList wrapToWidth(const QString &text, const QFont &font, int width) {
-    const QFontMetricsF metrics(font);
-    QStringList pieces;
-    QString rest = text;
-    while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
-        const qsizetype fits = fittingLength(rest, metrics, width);
-        // Break after the last space that fits; a single long word is broken where it reaches the edge.
-        const qsizetype space = rest.lastIndexOf(QLatin1Char(' '), fits);
-        const qsizetype cut = space > 0 ? space : fits;
-        pieces << rest.left(cut);
-        rest = rest.mid(space > 0 ? cut + 1 : cut);
-    }
-    pieces << rest;
-    return pieces;
-}
 
 void drawSingleDocument(Page &page, const PrinterFonts &fonts, const SingleDocument &document) {
     const Units u(page);
@@ -59,7 +30,7 @@ void drawSingleDocument(Page &page, const PrinterFonts &fonts, const SingleDocum
     int onSheet = 0;
     const int width = u.x(Layout::Right) - u.x(Layout::TextX);
     for (const QString &line : document.lines) {
-        for (const QString &piece : wrapToWidth(line, body, width)) {
+        for (const QString &piece : wrapToWidth(line, body, width, width)) {
             if (onSheet > 0 && u.y(top + onSheet * Layout::LineStep) >= page.height() - PageBottomMargin) {
                 page.newPage();
                 drawHeader();

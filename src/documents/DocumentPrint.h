@@ -2,7 +2,6 @@
 
 #include "print/Letterheads.h"
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -35,10 +34,6 @@ constexpr double LineStep = 0.7;
 } // namespace SingleDocumentLayout
 
 inline const QString RecipientCaption = QStringLiteral("DESTINATAIRE : ");
-
-// A text as printed between x and x + width: the text itself when it fits, otherwise broken at its
-// spaces (a word longer than the width is broken where it reaches it), nothing dropped.
-QStringList wrapToWidth(const QString &text, const QFont &font, int width);
 
 // Draws the document. Line k stands at y = first line + k x 0.7 units. Lines never run past the
 // rule's right end; should they run past the foot of the sheet, they go on on a new sheet under the

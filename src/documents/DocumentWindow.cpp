@@ -14,8 +14,8 @@ DocumentWindow::DocumentWindow(const QString &title, const char *objectName, Sec
                                MedicalRecordWindow &record, const QSize &size)
     : FormWindow(title), m_record(record), m_section(section) {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    // A system menu and a close box on a sizeable border; no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     centre(size);
 }
 

@@ -4,6 +4,7 @@
 #include "documents/LetterWindow.h"
 #include "documents/SevenLineWindow.h"
 #include "print/PrinterFonts.h"
+#include "print/TextWrap.h"
 #include "record/ClinicalTestHelpers.h"
 #include "support/PrintCapture.h"
 
@@ -140,7 +141,7 @@ private slots:
 
         // A word wider than the whole line is cut where it reaches the edge.
         const QString word300 = QString(300, QLatin1Char('W'));
-        const QStringList cut = wrapToWidth(word300, fonts.font(PrinterFont::Arial030), 4251 - TextX);
+        const QStringList cut = wrapToWidth(word300, fonts.font(PrinterFont::Arial030), 4251 - TextX, 4251 - TextX);
         QVERIFY(cut.size() > 1);
         QCOMPARE(cut.join(QString()), word300);
     }

@@ -41,14 +41,21 @@ private slots:
         for (Db history : {Db::DbAntM, Db::DbAntC, Db::DbAntF})
             storeRow(history, {"7", "15/03/2024", "1710460800", "ENTREE"});
         QString opened;
-        QTimer::singleShot(0, this, [&opened] {
+        Qt::WindowFlags flags;
+        QTimer::singleShot(0, this, [&] {
             if (QWidget *window = QApplication::activeModalWidget()) {
                 opened = window->windowTitle();
+                flags = window->windowFlags();
                 window->close();
             }
         });
         m_program->record.findChild<QToolButton *>(button)->click();
         QCOMPARE(opened, title);
+        // A system menu and a close box, no minimise or maximise box.
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(m_program->record.sectionList(Section(section))->rowCount(), 1);
     }
 
