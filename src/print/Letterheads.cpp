@@ -8,12 +8,13 @@
 
 namespace {
 
-constexpr std::array<LetterheadDescriptor, 5> letterheads{{
+constexpr std::array<LetterheadDescriptor, 6> letterheads{{
     {Letterhead::Prescription, Picture::LetterheadPrescription, 16.0, 5.0},
     {Letterhead::Certificate, Picture::LetterheadCertificate, 16.0, 5.0},
     {Letterhead::SickLeave, Picture::LetterheadSickLeave, 16.0, 5.0},
     {Letterhead::Letter, Picture::LetterheadLetter, 16.0, 5.0},
     {Letterhead::Journals, Picture::LetterheadJournals, 20.0, 4.0},
+    {Letterhead::Appointment, Picture::LetterheadCard, 16.0, 5.0},
 }};
 
 } // namespace

@@ -3,7 +3,7 @@
 class Page;
 
 // The practice's letterheads are pictures drawn at the top-left of every page of a document.
-enum class Letterhead { Prescription, Certificate, SickLeave, Letter, Journals };
+enum class Letterhead { Prescription, Certificate, SickLeave, Letter, Journals, Appointment };
 
 // A letterhead's picture number and the size it is scaled to, in units (width horizontal, height vertical).
 struct LetterheadDescriptor {

@@ -6,9 +6,9 @@
 
 #include <QSet>
 
-bool takeActDate(const QString &date) {
+bool takeActDate(const QString &date, DateRule rule) {
     programState().actDate = date;
-    if (!checkActDate(date)) {
+    if (!(rule ? rule : checkActDate)(date)) {
         Messages::error(WrongActDateMessage);
         return false;
     }

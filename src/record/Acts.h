@@ -14,9 +14,10 @@ inline const QString WrongActDateMessage =
 // already shown the engine's error).
 enum class SaveOutcome { Saved, Refused, StoreFailed };
 
-// Makes `date` the act date and computes its date number; a date that is not a valid act date is
-// reported to the user and false is returned.
-bool takeActDate(const QString &date);
+// Makes `date` the act date and computes its date number; a date the rule refuses (by default: not
+// a valid act date) is reported to the user and false is returned.
+using DateRule = bool (*)(const QString &date);
+bool takeActDate(const QString &date, DateRule rule = nullptr);
 
 // The dates of a patient's acts for a date chooser: each date once, in the order the query gives
 // them (by date number). The query takes the patient code as its one value; dateEx is column 1.

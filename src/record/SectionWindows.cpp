@@ -2,6 +2,10 @@
 
 #include "accounts/PaymentWindow.h"
 #include "common/ProgramState.h"
+#include "documents/AppointmentWindow.h"
+#include "documents/HistoryWindow.h"
+#include "documents/LetterWindow.h"
+#include "documents/SevenLineWindow.h"
 #include "record/DatedLineWindow.h"
 #include "record/ExaminationWindow.h"
 #include "record/MedicalRecordWindow.h"
@@ -28,6 +32,27 @@ void openSectionWindow(Section section, MedicalRecordWindow &record) {
         break;
     case Section::Payments:
         openPaymentWindow(record);
+        break;
+    case Section::SickLeave:
+        openSevenLineWindow(sickLeaveKind(), record);
+        break;
+    case Section::Appointments:
+        openAppointmentWindow(record);
+        break;
+    case Section::Certificate:
+        openSevenLineWindow(certificateKind(), record);
+        break;
+    case Section::Letters:
+        openLetterWindow(record);
+        break;
+    case Section::MedicalHistory:
+        openHistoryWindow(medicalHistoryKind(), record);
+        break;
+    case Section::SurgicalHistory:
+        openHistoryWindow(surgicalHistoryKind(), record);
+        break;
+    case Section::FamilyHistory:
+        openHistoryWindow(familyHistoryKind(), record);
         break;
     default:
         break;

@@ -33,19 +33,6 @@ private:
     bool m_started = false;
 };
 
-// Seven text lines from `first`: a line shows when it holds text, or when it is empty and the next one
-// holds text, so a blank line inside a text stays and trailing blank lines go.
-QStringList shownTextLines(const Row &row, int first) {
-    QStringList shown;
-    for (int j = 0; j < 7; ++j) {
-        const QString line = row.value(first + j);
-        const bool nextHoldsText = j < 6 && !row.value(first + j + 1).isEmpty();
-        if (!line.isEmpty() || nextHoldsText)
-            shown << line;
-    }
-    return shown;
-}
-
 QList<QStringList> examinationRows(const Rows &stored) {
     QList<QStringList> rows;
     for (const Row &row : stored)
@@ -102,6 +89,17 @@ SectionRows paymentRows(const Rows &stored) {
 }
 
 } // namespace
+
+QStringList shownTextLines(const Row &row, int first) {
+    QStringList shown;
+    for (int j = 0; j < 7; ++j) {
+        const QString line = row.value(first + j);
+        const bool nextHoldsText = j < 6 && !row.value(first + j + 1).isEmpty();
+        if (!line.isEmpty() || nextHoldsText)
+            shown << line;
+    }
+    return shown;
+}
 
 QList<Section> allSections() {
     QList<Section> sections;

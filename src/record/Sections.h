@@ -59,6 +59,11 @@ struct SectionRows {
 
 SectionRows sectionRowsFrom(Section section, const Rows &stored);
 
+// The seven text lines of a stored row from column `first`, as the lists show them: a line shows when
+// it holds text, or when it is empty and the next one holds text, so a blank line inside a text stays
+// and trailing blank lines go.
+QStringList shownTextLines(const Row &row, int first);
+
 // Runs the section's query for the patient and computes its rows.
 SectionRows loadSectionRows(Section section, const QString &patientCode);
 

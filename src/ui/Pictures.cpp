@@ -18,6 +18,7 @@ const QList<int> &pictureNumbers() {
         QList<int> list;
         for (int n = 0; n <= 34; ++n)
             list << n;
+        list << Picture::LetterheadCard;
         list << 39 << 48;
         for (int n = 50; n <= 57; ++n)
             list << n;

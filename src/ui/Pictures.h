@@ -23,6 +23,7 @@ constexpr int ButtonValidate = 26;      // 140 x 40, "(#F5) Valider"
 constexpr int LetterheadSickLeave = 31; // 703 x 251
 constexpr int LetterheadJournals = 32;  // 899 x 176
 constexpr int LetterheadLetter = 33;    // 703 x 235
+constexpr int LetterheadCard = 35;      // 703 x 235, the appointment card
 constexpr int ToolbarFirst = 100;       // 100 to 119: the toolbar buttons, in toolbar order
 constexpr int ToolbarCount = 20;
 constexpr int ToolbarFiller = 200; // 128 x 128

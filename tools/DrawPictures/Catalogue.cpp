@@ -32,6 +32,7 @@ QMap<int, QSize> expectedSizes() {
     sizes[32] = {899, 176};
     sizes[33] = {703, 235};
     sizes[34] = {703, 845};
+    sizes[35] = {703, 235};
     for (int number = 100; number <= 119; ++number)
         sizes[number] = {32, 32};
     sizes[200] = {128, 128};

@@ -144,5 +144,6 @@ QList<Picture> letterheadPictures() {
         {32, journalLetterhead()},
         {33, documentLetterhead(235, 1.4, QStringLiteral("LETTRE DE RECOMMANDATION"))},
         {34, plainPage()},
+        {35, documentLetterhead(235, 1.4, QStringLiteral("RENDEZ-VOUS"))},
     };
 }
