@@ -137,10 +137,7 @@ void PatientWindow::removePatient() {
 }
 
 void PatientWindow::choosePatient(int row) {
-    const QString code = m_patients->cell(row, 0);
-    programState().currentPatientCode = code;
-    if (!code.isEmpty())
-        m_form->showPatient(code);
+    m_form->showListedPatient(*m_patients, row);
 }
 
 void PatientWindow::closeEvent(QCloseEvent *event) {
