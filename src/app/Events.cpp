@@ -4,6 +4,8 @@
 #include "common/ProgramState.h"
 #include "patients/TablesWindow.h"
 #include "record/MedicalRecordWindow.h"
+#include "utilities/HelpWindow.h"
+#include "utilities/UtilitiesWindow.h"
 
 const QList<Menu> &mainMenu() {
     static const QList<Menu> menu{
@@ -68,6 +70,9 @@ std::function<void()> actionForEvent(int event, MainWindow &window) {
         {{2}, onPage(1, openTablesWindow)},
         {{3}, onPage(2, openTablesWindow)},
         {{4}, onPage(3, openTablesWindow)},
+        {{40, 118}, openHelpWindow},
+        {{50, 114}, onPage(0, openUtilitiesWindow)},
+        {{51, 115}, onPage(1, openUtilitiesWindow)},
         {{10, 101, 102, 103, 104, 105, 106, 107, 108, 113}, openMedicalRecordWindow},
         {{QuitEvent, 119}, [&window] { emit window.quitRequested(); }},
     };
