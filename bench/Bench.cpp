@@ -9,6 +9,7 @@
 #include "common/ProgramState.h"
 #include "patients/PatientList.h"
 #include "patients/PatientRecords.h"
+#include "patients/TablesWindow.h"
 #include "platform/Messages.h"
 #include "record/MedicalRecordWindow.h"
 #include "record/Sections.h"
@@ -119,7 +120,7 @@ int main(int argc, char *argv[]) {
             "patient list: all patients by name",
             [&] {
                 list.clearRows();
-                fillPatientList(list, patientsByName());
+                fillPatientList(list);
             },
             [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
         PatientFields criteria;
@@ -130,6 +131,15 @@ int main(int argc, char *argv[]) {
                 direct.run(Db::Dbpatient, "Select * from fpatient where nom>=? order by nom limit 1", {"ROUSSEL"});
             });
     }
+
+    measure(
+        "tables window: opens with every patient listed",
+        [] {
+            programState().page = TablesWindow::Patients;
+            TablesWindow window;
+            settle();
+        },
+        [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
 
     store().close();
     return 0;

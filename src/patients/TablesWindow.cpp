@@ -121,7 +121,7 @@ QWidget *TablesWindow::buildPatientPage() {
     m_patients = Place::list(page, {10, 320, 1000, 250}, PatientColumns);
     m_patients->setObjectName(QStringLiteral("patientList"));
     m_patients->setColours(Qt::black, PatientListBackground);
-    fillPatientList(*m_patients, patientsByName());
+    fillPatientList(*m_patients);
     for (int row = 0; row < m_patients->rowCount(); ++row)
         if (m_patients->cell(row, SexColumn) == u"F")
             m_patients->setCellBackground(row, NameColumn, WomanName);
