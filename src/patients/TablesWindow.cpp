@@ -63,7 +63,7 @@ TablesWindow::TablesWindow() : FormWindow(QStringLiteral("Logiciel de gestion ca
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setOpensMaximised(true);
-    setBackgroundColour(this, WindowBackground);
+    setWindowColour(this, WindowBackground);
     setFont(screenFont(DialogFont));
     programState().today = todayText();
 

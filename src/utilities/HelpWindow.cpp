@@ -60,7 +60,7 @@ HelpWindow::HelpWindow() : FormWindow(QStringLiteral("Logiciel de gestion médic
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setOpensMaximised(true);
-    setBackgroundColour(this, QColor(182, 218, 239));
+    setWindowColour(this, QColor(182, 218, 239));
     m_lines = new QListWidget(this);
     m_lines->setObjectName(QStringLiteral("helpLines"));
     m_lines->setGeometry(10, 20, 1000, 690);

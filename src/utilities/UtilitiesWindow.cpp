@@ -39,7 +39,7 @@ UtilitiesWindow::UtilitiesWindow() : FormWindow(QStringLiteral("Logiciel de gest
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setOpensMaximised(true);
-    setBackgroundColour(this, QColor(189, 216, 66));
+    setWindowColour(this, QColor(189, 216, 66));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setGeometry(10, 10, 920, 300);
