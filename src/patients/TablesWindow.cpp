@@ -60,10 +60,7 @@ QSize firstScreenSize() {
 
 TablesWindow::TablesWindow() : FormWindow(QStringLiteral("Logiciel de gestion cabinet médical  - Tables ")) {
     setObjectName(QStringLiteral("tablesWindow"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setOpensMaximised(true);
-    setWindowColour(this, WindowBackground);
+    setMainMenuWindowLook(WindowBackground);
     setFont(screenFont(DialogFont));
     programState().today = todayText();
 

@@ -1,5 +1,7 @@
 #include "ui/FormWindow.h"
 
+#include "ui/Widgets.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -74,6 +76,13 @@ void FormWindow::centre(const QSize &clientSize) {
         const QRect available = screen->availableGeometry();
         move(available.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
     }
+}
+
+void FormWindow::setMainMenuWindowLook(const QColor &background) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setOpensMaximised(true);
+    setWindowColour(this, background);
 }
 
 void FormWindow::onFieldEvent(QLineEdit *field, std::function<void()> handler) {

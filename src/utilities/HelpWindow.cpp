@@ -57,10 +57,7 @@ QStringList helpLines() {
 
 HelpWindow::HelpWindow() : FormWindow(QStringLiteral("Logiciel de gestion médicale - Aide ")) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setOpensMaximised(true);
-    setWindowColour(this, QColor(182, 218, 239));
+    setMainMenuWindowLook(QColor(182, 218, 239));
     m_lines = new QListWidget(this);
     m_lines->setObjectName(QStringLiteral("helpLines"));
     m_lines->setGeometry(10, 20, 1000, 690);

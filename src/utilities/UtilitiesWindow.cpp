@@ -36,10 +36,7 @@ const TabDescriptor Tabs[] = {
 
 UtilitiesWindow::UtilitiesWindow() : FormWindow(QStringLiteral("Logiciel de gestion médicale - Utilitaires")) {
     setObjectName(QStringLiteral("utilitiesWindow"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setOpensMaximised(true);
-    setWindowColour(this, QColor(189, 216, 66));
+    setMainMenuWindowLook(QColor(189, 216, 66));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setGeometry(10, 10, 920, 300);
