@@ -236,6 +236,8 @@ private slots:
         writeFile(QDir(m_env->dataFolder()).filePath("notes.txt"), "sauvegardé");
         QVERIFY(backUpData(backup).isEmpty());
         QVERIFY(QFile::remove(QDir(backup).filePath("DbAntF.db"))); // a backup without that table's file
+        // A journal left beside a backed-up file must never reach the live folder, where it would be replayed.
+        writeFile(QDir(backup).filePath("DbAntF.db-journal"), QByteArray(1024, 'j'));
         const Rows patientsAtBackup = liveRows(Db::Dbpatient);
 
         // The day goes on: a patient renamed, a medicine and a family history added.
@@ -267,6 +269,7 @@ private slots:
         QCOMPARE(liveRows(Db::tablemedic), Rows{Row{"ASPIRINE"}});
         QCOMPARE(liveRows(Db::DbAntF), historyBeforeRestore);
         QCOMPARE(readFile(QDir(m_env->dataFolder()).filePath("notes.txt")), QByteArray("sauvegardé"));
+        QVERIFY(!QFileInfo::exists(QDir(m_env->dataFolder()).filePath("DbAntF.db-journal")));
         QCOMPARE(fileContent(QDir(m_env->dataFolder()).filePath("Dbpatient.db"), Db::Dbpatient).first,
                  QStringLiteral("ok"));
         // The next save goes on from the restored data.
