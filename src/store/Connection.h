@@ -27,9 +27,6 @@ public:
     void close();
     bool isOpen() const { return m_db != nullptr; }
 
-    // The engine's handle of the open file (nullptr when closed), for whole-file copies.
-    sqlite3 *handle() const { return m_db; }
-
     // Runs a statement that yields rows, every column read back as text (null as empty text).
     // A statement the engine refuses shows "Erreur Check DatabaseQuery" with the engine's text,
     // sets *ok to false and yields no rows.
@@ -54,6 +51,9 @@ public:
 
     // Runs statements without values or messages (schema, pragmas); false on failure.
     bool execute(const QString &sql);
+
+    // The engine's handle, for the whole-file copies of backup and restore.
+    sqlite3 *handle() const { return m_db; }
 
 private:
     class Statement;

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int ReservedPatientColumn = 12;
+
 // A read-only connection of our own on a file, closed when it goes.
 class FileConnection {
 public:
@@ -110,12 +112,16 @@ QString databaseFileProblem(const QString &path, const TableDefinition *definiti
         return check.join(u'\n');
     if (!definition)
         return {};
-    // The table and its columns, in order; names compare without regard to case, as statements do.
+    // The table and its columns, in order; names compare without regard to case, as statements do. The
+    // patient table's reserved column is never named by a statement, so its name does not matter.
     QStringList columns;
     const QString table = QLatin1String(definition->table);
     if (!file.column(QStringLiteral("select name from pragma_table_info('%1')").arg(table), columns))
         return file.error();
-    if (columns.join(u',').compare(definition->columns.join(u','), Qt::CaseInsensitive) != 0)
+    QStringList expected = definition->columns;
+    if (definition->db == Db::Dbpatient && columns.size() == expected.size())
+        columns[ReservedPatientColumn] = expected[ReservedPatientColumn];
+    if (columns.join(u',').compare(expected.join(u','), Qt::CaseInsensitive) != 0)
         return QStringLiteral("la table %1 manque ou n'a pas les colonnes attendues").arg(table);
     return {};
 }

@@ -33,7 +33,7 @@ QString absoluteCleanPath(const QString &path) {
 } // namespace
 
 bool isLiveOnlyFile(const QString &name) {
-    for (const char *ending : {".lock", "-journal", "-wal", "-shm", ".tmp"})
+    for (const char *ending : {".lock", ".checked", "-journal", "-wal", "-shm", ".tmp"})
         if (name.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
             return true;
     return false;

@@ -6,8 +6,8 @@
 // Copies of the data folder's plain files, in both directions.
 
 // Files that belong to the running program and its live databases only (the lock that keeps a second
-// program out, the engine's journals, a copy cut short): a copy of them elsewhere is meaningless, and a
-// journal put back beside a restored database would be replayed into it.
+// program out, the record of files closed cleanly, the engine's journals, a copy cut short): a copy of them elsewhere
+// is meaningless, and a journal put back beside a restored database would be replayed into it.
 bool isLiveOnlyFile(const QString &name);
 
 // Copies every file and sub-folder of `source` into `destination`, except live-only files and the

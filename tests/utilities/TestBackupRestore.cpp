@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -47,17 +48,33 @@ Rows liveRows(Db file) {
         QStringLiteral("Select * from %1 order by 1").arg(QLatin1String(tableDefinition(file).table)));
 }
 
-// What a database file holds, read through a connection of its own: its integrity check, then its rows.
+// Every row of a statement, every column as text, on a connection of the test's own.
+Rows readAll(sqlite3 *file, const QString &sql) {
+    Rows rows;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(file, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+        return {{QStringLiteral("not a database")}};
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        Row row;
+        for (int c = 0; c < sqlite3_column_count(statement); ++c)
+            row << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, c)));
+        rows << row;
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+// What a database file holds, read as any SQLite tool would: its integrity check, then its rows.
 std::pair<QString, Rows> fileContent(const QString &path, Db file) {
     if (!QFileInfo::exists(path))
         return {QStringLiteral("missing"), {}};
-    Connection connection;
-    if (!connection.open(path))
-        return {QStringLiteral("not a database"), {}};
-    const Rows check = connection.query(QStringLiteral("PRAGMA integrity_check"));
-    const Rows rows =
-        connection.query(QStringLiteral("Select * from %1 order by 1").arg(QLatin1String(tableDefinition(file).table)));
-    return {check.value(0).value(0), rows};
+    sqlite3 *connection = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &connection, SQLITE_OPEN_READONLY, nullptr);
+    const QString check = readAll(connection, QStringLiteral("PRAGMA integrity_check")).value(0).value(0);
+    const Rows rows = readAll(
+        connection, QStringLiteral("Select * from %1 order by 1").arg(QLatin1String(tableDefinition(file).table)));
+    sqlite3_close(connection);
+    return {check, rows};
 }
 
 QStringList patientNames() {
@@ -319,9 +336,10 @@ private slots:
             file.seek(2 * 4096); // the header of the third page: no longer a b-tree page
             file.write(QByteArray(64, '\x5a'));
         } else if (kind == u"other table") {
-            Connection other;
-            QVERIFY(other.open(patients));
-            QVERIFY(other.execute("CREATE TABLE clients (nom TEXT)"));
+            sqlite3 *other = nullptr;
+            sqlite3_open(patients.toUtf8().constData(), &other);
+            QCOMPARE(sqlite3_exec(other, "CREATE TABLE clients (nom TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(other);
         } else if (kind == u"data") {
             source = m_env->dataFolder();
         }
@@ -334,6 +352,32 @@ private slots:
         QCOMPARE(liveRows(Db::tablemedic), before);
         QCOMPARE(patientNames(), QStringList{"BENALI KARIM"});
         QVERIFY(!QFileInfo::exists(safetyCopyFolder()));
+    }
+
+    void aPatientFileIsJudgedByTheColumnsStatementsName_data() {
+        QTest::addColumn<QString>("twelfth");
+        QTest::addColumn<QString>("fourteenth");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("the reserved column under another name") << "codebarre"
+                                                                << "maladie" << true;
+        QTest::newRow("a named column missing") << "reserve"
+                                                << "pathologie" << false;
+    }
+    void aPatientFileIsJudgedByTheColumnsStatementsName() {
+        QFETCH(QString, twelfth);
+        QFETCH(QString, fourteenth);
+        QFETCH(bool, accepted);
+        const QString source = QDir(m_env->workingFolder()).filePath("cle");
+        QDir().mkpath(source);
+        sqlite3 *file = nullptr;
+        sqlite3_open(QDir(source).filePath("Dbpatient.db").toUtf8().constData(), &file);
+        const QString create =
+            QStringLiteral("CREATE TABLE FPATIENT (Codepatient, nom, ad, tel, datenais, datenum, age, "
+                           "umage, sexe, sf, enf, prof, %1, %2, ss)")
+                .arg(twelfth, fourteenth);
+        QCOMPARE(sqlite3_exec(file, create.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(file);
+        QCOMPARE(restoreSourceProblem(source).isEmpty(), accepted);
     }
 
     void aRestoreThatFailsHalfWayPutsTheDataBack() {
