@@ -10,6 +10,7 @@
 #include "journals/JournalsWindow.h"
 #include "patients/PatientList.h"
 #include "patients/PatientRecords.h"
+#include "patients/TablesWindow.h"
 #include "platform/Messages.h"
 #include "record/MedicalRecordWindow.h"
 #include "record/Sections.h"
@@ -122,7 +123,7 @@ int main(int argc, char *argv[]) {
             "patient list: all patients by name",
             [&] {
                 list.clearRows();
-                fillPatientList(list, patientsByName());
+                fillPatientList(list);
             },
             [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
         PatientFields criteria;
@@ -184,6 +185,14 @@ int main(int argc, char *argv[]) {
                            QStringList{code} + year2020);
             });
     }
+    measure(
+        "tables window: opens with every patient listed",
+        [] {
+            programState().page = TablesWindow::Patients;
+            TablesWindow window;
+            settle();
+        },
+        [&] { direct.run(Db::Dbpatient, "Select * from fpatient order by nom"); });
 
     store().close();
     return 0;

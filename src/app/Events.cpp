@@ -1,8 +1,12 @@
 #include "app/Events.h"
 
 #include "app/MainWindow.h"
+#include "common/ProgramState.h"
 #include "journals/JournalsWindow.h"
+#include "patients/TablesWindow.h"
 #include "record/MedicalRecordWindow.h"
+#include "utilities/HelpWindow.h"
+#include "utilities/UtilitiesWindow.h"
 
 const QList<Menu> &mainMenu() {
     static const QList<Menu> menu{
@@ -52,10 +56,23 @@ const QList<QString> &toolbarTooltips() {
 }
 
 std::function<void()> actionForEvent(int event, MainWindow &window) {
-    // Menu items and toolbar buttons that open the same window share one entry. Items whose window is
-    // not part of the program yet, and the buttons "Photos du malade", "Paramètres" and
-    // "Initialisation de la base", have none and do nothing.
+    // Menu items and toolbar buttons that open the same window share one entry. The buttons "Photos du
+    // malade", "Paramètres" and "Initialisation de la base" have none and do nothing.
+    // Windows that open on a page, tab or journal read it from the program-wide page number.
+    const auto onPage = [](int page, void (*open)()) {
+        return [page, open] {
+            programState().page = page;
+            open();
+        };
+    };
     const QList<std::pair<QList<int>, std::function<void()>>> table{
+        {{1, 100}, onPage(0, openTablesWindow)},
+        {{2}, onPage(1, openTablesWindow)},
+        {{3}, onPage(2, openTablesWindow)},
+        {{4}, onPage(3, openTablesWindow)},
+        {{40, 118}, openHelpWindow},
+        {{50, 114}, onPage(0, openUtilitiesWindow)},
+        {{51, 115}, onPage(1, openUtilitiesWindow)},
         {{10, 101, 102, 103, 104, 105, 106, 107, 108, 113}, openMedicalRecordWindow},
         {{QuitEvent, 119}, [&window] { emit window.quitRequested(); }},
         {{30, 109}, [] { openJournal(Journal::Consultations); }},

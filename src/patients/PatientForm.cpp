@@ -137,6 +137,13 @@ bool PatientForm::showPatient(const QString &code) {
     return true;
 }
 
+void PatientForm::showListedPatient(const ReportList &list, int row) {
+    const QString code = list.cell(row, 0);
+    programState().currentPatientCode = code;
+    if (!code.isEmpty())
+        showPatient(code);
+}
+
 void PatientForm::startNewPatient() {
     clear();
     m_code->setText(nextPatientCode());

@@ -48,6 +48,10 @@ public:
     // Shows the stored patient with this code; false (and nothing changes) when there is none.
     bool showPatient(const QString &code);
 
+    // A row of the window's patient list chosen: its code becomes the current patient code, and the
+    // patient is shown when the code is not empty.
+    void showListedPatient(const ReportList &list, int row);
+
     // Empties the form, shows a new code in the code label and puts the focus in the name field.
     void startNewPatient();
 

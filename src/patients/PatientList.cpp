@@ -1,10 +1,20 @@
 #include "patients/PatientList.h"
 
-void fillPatientList(ReportList &list, const QList<PatientFields> &patients) {
+#include "store/Store.h"
+
+namespace {
+
+// The rows of `Select * from fpatient order by nom`, with the engine putting each patient's cells in the
+// list's order (PatientFields::listRow): every stored row is a list row as it comes, with no copy.
+const QString ListRowsByName = QStringLiteral(
+    "Select Codepatient,nom,datenais,coalesce(age,'')||' '||coalesce(umage,''),sexe,sf,enf,prof,ad,tel,maladie,ss "
+    "from fpatient order by nom");
+
+} // namespace
+
+void fillPatientList(ReportList &list) {
     QList<QStringList> rows;
-    rows.reserve(patients.size());
-    for (const PatientFields &patient : patients)
-        rows << patient.listRow();
+    db(Db::Dbpatient).forEachRow(ListRowsByName, {}, [&rows](const Row &row) { rows.append(row); });
     list.clearRows();
     list.addRows(rows);
 }

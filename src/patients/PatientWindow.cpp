@@ -50,7 +50,7 @@ PatientWindow::PatientWindow(MedicalRecordWindow &record)
     setFont(screenFont(DialogFont));
     build();
     centre(QSize(900, 500));
-    fillPatientList(*m_patients, patientsByName());
+    fillPatientList(*m_patients);
     m_form->nameField()->setFocus();
 }
 
@@ -137,10 +137,7 @@ void PatientWindow::removePatient() {
 }
 
 void PatientWindow::choosePatient(int row) {
-    const QString code = m_patients->cell(row, 0);
-    programState().currentPatientCode = code;
-    if (!code.isEmpty())
-        m_form->showPatient(code);
+    m_form->showListedPatient(*m_patients, row);
 }
 
 void PatientWindow::closeEvent(QCloseEvent *event) {

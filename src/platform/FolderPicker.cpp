@@ -12,10 +12,11 @@ Handler &handler() {
 }
 } // namespace
 
-QString choose(const QString &title) {
+QString choose(const QString &title, const QString &startFolder) {
     if (handler())
         return handler()(title);
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QDir::homePath());
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
+                                             startFolder.isEmpty() ? QDir::homePath() : startFolder);
 }
 
 void setHandler(Handler newHandler) {

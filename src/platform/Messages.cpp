@@ -19,6 +19,10 @@ Answer showBox(const Message &message) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (message.buttons == Buttons::YesNo) {
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
     } else {
         box.setIcon(message.title.startsWith(QStringLiteral("Erreur")) ? QMessageBox::Warning
                                                                        : QMessageBox::Information);
@@ -32,6 +36,8 @@ Answer showBox(const Message &message) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
+        if (message.buttons == Buttons::YesNo)
+            return Answer::No; // closed without an answer
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }

@@ -6,7 +6,7 @@
 // Every message box of the program goes through here, so tests can answer them and read what was shown.
 namespace Messages {
 
-enum class Buttons { Ok, YesNoCancel };
+enum class Buttons { Ok, YesNoCancel, YesNo };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct Message {

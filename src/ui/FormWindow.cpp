@@ -1,5 +1,7 @@
 #include "ui/FormWindow.h"
 
+#include "ui/Widgets.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -77,6 +79,13 @@ void FormWindow::centre(const QSize &clientSize) {
         const QPoint margin((available.width() - clientSize.width()) / 2, (available.height() - clientSize.height()) / 2);
         setGeometry(QRect(available.topLeft() + margin, clientSize));
     }
+}
+
+void FormWindow::setMainMenuWindowLook(const QColor &background) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setOpensMaximised(true);
+    setWindowColour(this, background);
 }
 
 void FormWindow::onFieldEvent(QLineEdit *field, std::function<void()> handler) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,10 @@ public:
 
     // The window opens maximised.
     void setOpensMaximised(bool maximised) { m_maximised = maximised; }
+
+    // A window of the main menu: title bar, system menu, minimise and close boxes but no maximise box,
+    // opened maximised on its own background colour.
+    void setMainMenuWindowLook(const QColor &background);
 
     // Runs the handler on every event of the field: a change of its text, the focus coming or going.
     void onFieldEvent(QLineEdit *field, std::function<void()> handler);

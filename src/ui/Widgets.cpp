@@ -103,3 +103,10 @@ void setBackgroundColour(QWidget *widget, const QColor &colour) {
     widget->setPalette(colours);
     widget->setAutoFillBackground(true);
 }
+
+void setWindowColour(QWidget *window, const QColor &colour) {
+    QPalette colours = window->palette();
+    colours.setColor(QPalette::Window, colour);
+    window->setPalette(colours);
+    window->setAutoFillBackground(true);
+}

@@ -34,3 +34,5 @@ ReportList *list(QWidget *parent, const QRect &place, const QList<ListColumn> &c
 // Colours and fonts of single widgets.
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackgroundColour(QWidget *widget, const QColor &colour);
+// The colour of a window's own background; its fields, lists and bars keep theirs.
+void setWindowColour(QWidget *window, const QColor &colour);

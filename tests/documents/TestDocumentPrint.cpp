@@ -40,7 +40,8 @@ QList<std::tuple<QString, int, int>> textsOf(const RecordingPage &page) {
     return texts;
 }
 
-QString pdfText(const QString &pdf) {
+// The text of a printed PDF with its lines as laid out on the sheet.
+QString pdfLayoutText(const QString &pdf) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     process.waitForFinished(-1);
@@ -269,7 +270,7 @@ private slots:
         capture.toPdf(pdf);
         SevenLineWindow window(certificateKind(), m_program->record);
         window.print();
-        const QString text = pdfText(pdf);
+        const QString text = pdfLayoutText(pdf);
         QVERIFY2(text.contains("CERTIFIE APTE AU SPORT"), qPrintable(text));
         QVERIFY(text.contains("L'ENFANT \"DUPONT\"; SANS RESERVE"));
         QVERIFY(text.contains(Today));
