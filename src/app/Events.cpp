@@ -1,6 +1,7 @@
 #include "app/Events.h"
 
 #include "app/MainWindow.h"
+#include "app/PracticeWindow.h"
 #include "record/MedicalRecordWindow.h"
 
 const QList<Menu> &mainMenu() {
@@ -52,10 +53,11 @@ const QList<QString> &toolbarTooltips() {
 
 std::function<void()> actionForEvent(int event, MainWindow &window) {
     // Menu items and toolbar buttons that open the same window share one entry. Items whose window is
-    // not part of the program yet, and the buttons "Photos du malade", "Paramètres" and
-    // "Initialisation de la base", have none and do nothing.
+    // not part of the program yet, and the buttons "Photos du malade" and "Initialisation de la base", have
+    // none and do nothing.
     const QList<std::pair<QList<int>, std::function<void()>>> table{
         {{10, 101, 102, 103, 104, 105, 106, 107, 108, 113}, openMedicalRecordWindow},
+        {{116}, openPracticeWindow},
         {{QuitEvent, 119}, [&window] { emit window.quitRequested(); }},
     };
     for (const auto &[events, action] : table)
