@@ -1,6 +1,6 @@
 #include "print/ImagePage.h"
 
-#include <QFontMetricsF>
+#include "print/PainterDrawing.h"
 
 ImagePage::ImagePage(int pageWidth, int pageHeight, QSize imageSize, QPoint origin)
     : m_width(pageWidth), m_height(pageHeight), m_image(imageSize, QImage::Format_RGB32) {
@@ -22,25 +22,15 @@ void ImagePage::setFont(const QFont &font) {
 }
 
 void ImagePage::drawText(int x, int y, const QString &text, const QColor &color, const QColor &background) {
-    if (!m_painter.isActive())
-        return;
-    const QFontMetricsF metrics(m_painter.font());
-    m_painter.fillRect(QRectF(x, y, metrics.horizontalAdvance(text), metrics.height()), background);
-    m_painter.setPen(color);
-    m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+    PainterDrawing::text(m_painter, x, y, text, color, background);
 }
 
 void ImagePage::drawLine(int x1, int y1, int x2, int y2, const QColor &color) {
-    if (!m_painter.isActive())
-        return;
-    m_painter.setPen(QPen(color, 1));
-    m_painter.drawLine(x1, y1, x2, y2);
+    PainterDrawing::line(m_painter, x1, y1, x2, y2, color);
 }
 
 void ImagePage::drawPicture(int x, int y, int width, int height, const QPixmap &picture) {
-    if (!m_painter.isActive() || picture.isNull() || width <= 0 || height <= 0)
-        return;
-    m_painter.drawPixmap(QRect(x, y, width, height), picture);
+    PainterDrawing::picture(m_painter, x, y, width, height, picture);
 }
 
 void ImagePage::endJob() {
