@@ -54,21 +54,26 @@ double widthInUnits(const TextStyle &style, const QString &text) {
     return advance / ReferencePixels * style.height * 21.0 / 29.7;
 }
 
-// Draws in the letterhead's own units: (0, 0) is its top-left corner.
+// Draws in the letterhead's own units: (0, 0) is its top-left corner. A text's white cell is about 1.2 times
+// its font's height: the lines are spaced so that no cell covers the descenders of the line above.
 class LetterheadCanvas {
 public:
     LetterheadCanvas(Page &page, double x, double y) : m_page(page), m_units(page), m_x(x), m_y(y) {}
 
-    void text(const TextStyle &style, double left, double top, const QString &text, const QColor &colour) {
+    // A text wider than its column is drawn smaller, so that a long name never runs over its neighbours.
+    void text(const TextStyle &style, double left, double top, double maxWidth, const QString &text,
+              const QColor &colour) {
         if (text.trimmed().isEmpty())
             return;
-        QFont font = baseFont(style);
-        font.setPixelSize(std::max(1, m_units.y(style.height)));
+        const TextStyle fitted = fit(style, maxWidth, text);
+        QFont font = baseFont(fitted);
+        font.setPixelSize(std::max(1, m_units.y(fitted.height)));
         m_page.setFont(font);
         m_page.drawText(m_units.x(m_x + left), m_units.y(m_y + top), text, colour);
     }
-    void rightAligned(const TextStyle &style, double right, double top, const QString &text, const QColor &colour) {
-        this->text(style, right - widthInUnits(style, text), top, text, colour);
+    void rightAligned(const TextStyle &style, double right, double top, double maxWidth, const QString &text,
+                      const QColor &colour) {
+        this->text(style, right - widthInUnits(fit(style, maxWidth, text), text), top, maxWidth, text, colour);
     }
     void rule(double left, double right, double y, const QColor &colour) {
         const int py = m_units.y(m_y + y);
@@ -76,16 +81,27 @@ public:
     }
 
 private:
+    static TextStyle fit(TextStyle style, double maxWidth, const QString &text) {
+        const double width = widthInUnits(style, text);
+        if (width > maxWidth)
+            style.height *= maxWidth / width;
+        return style;
+    }
+
     Page &m_page;
     Units m_units;
     double m_x;
     double m_y;
 };
 
+// The widths of the two columns of details, in horizontal units.
+constexpr double LeftColumn = 9.0;
+constexpr double RightColumn = 5.0;
+
 // The name in bold and the speciality in italics, at the top left.
 void drawPracticeName(LetterheadCanvas &canvas, const PracticeDetails &details, double left) {
-    canvas.text(DoctorStyle, left, 0.3, details.doctor, Navy);
-    canvas.text(SpecialityStyle, left, 1.05, details.speciality, Teal);
+    canvas.text(DoctorStyle, left, 0.25, LeftColumn, details.doctor, Navy);
+    canvas.text(SpecialityStyle, left, 1.1, LeftColumn, details.speciality, Teal);
 }
 
 // Name, speciality and address at the left, telephone and free line at the right, a rule, "DATE :" on the
@@ -94,21 +110,22 @@ void drawDocument(LetterheadCanvas &canvas, const LetterheadDescriptor &letterhe
     constexpr double Left = 1.0;
     const double right = letterhead.width - 0.2;
     drawPracticeName(canvas, details, Left);
-    canvas.text(DetailStyle, Left, 1.65, details.addressLine1, Ink);
-    canvas.text(DetailStyle, Left, 2.15, details.addressLine2, Ink);
-    canvas.rightAligned(DetailStyle, right, 0.35, details.telephone, Ink);
-    canvas.rightAligned(FreeLineStyle, right, 0.85, details.freeLine, Ink);
+    canvas.text(DetailStyle, Left, 1.75, LeftColumn, details.addressLine1, Ink);
+    canvas.text(DetailStyle, Left, 2.3, LeftColumn, details.addressLine2, Ink);
+    canvas.rightAligned(DetailStyle, right, 0.25, RightColumn, details.telephone, Ink);
+    canvas.rightAligned(FreeLineStyle, right, 0.8, RightColumn, details.freeLine, Ink);
     canvas.rule(Left, right, 3.0, AccentRule);
     if (letterhead.dateTop >= 0) {
         // The documents print their date at x 14.6 of the sheet: the label ends just before it.
         const double dateLeft = 14.6 - LetterheadX;
-        canvas.rightAligned(DateLabelStyle, dateLeft - 0.17, letterhead.dateTop, QStringLiteral("DATE :"), Ink);
+        const QString label = QStringLiteral("DATE :");
+        canvas.rightAligned(DateLabelStyle, dateLeft - 0.17, letterhead.dateTop, RightColumn, label, Ink);
     }
     if (letterhead.title) {
         const QString title = QString::fromLatin1(letterhead.title);
         const double width = widthInUnits(TitleStyle, title);
         const double centre = 9.0;
-        canvas.text(TitleStyle, centre - width / 2, letterhead.titleTop, title, Ink);
+        canvas.text(TitleStyle, centre - width / 2, letterhead.titleTop, width, title, Ink);
         canvas.rule(centre - width / 2, centre + width / 2, letterhead.titleTop + TitleStyle.height * 1.1, Ink);
     }
 }
@@ -124,7 +141,7 @@ void drawWide(LetterheadCanvas &canvas, const LetterheadDescriptor &letterhead, 
     for (const QString &line : lines) {
         if (line.trimmed().isEmpty())
             continue;
-        canvas.rightAligned(DetailStyle, right, top, line, Ink);
+        canvas.rightAligned(DetailStyle, right, top, LeftColumn, line, Ink);
         top += 0.55;
     }
     canvas.rule(Left, right, 3.0, JournalRule);

@@ -14,14 +14,18 @@ const PracticeDetails Lilas{"Cabinet Médical des Lilas", "Pédiatrie",
                             "3, allée de l'Orangerie",   "44000 Nantes",
                             "Tél. : 02 40 11 22 33",     "Consultations sur rendez-vous"};
 
-// Everything drawn on the page: texts by their cell (measured with the font they were drawn in), lines by
-// their ends.
+// A text's cell, measured with the font it was drawn in.
+QRect cellOf(const PageOperation &text) {
+    const QFontMetrics metrics(text.font);
+    return QRect(text.x, text.y, metrics.horizontalAdvance(text.text), metrics.height());
+}
+
+// Everything drawn on the page: texts by their cell, lines by their ends.
 QRect drawnArea(const RecordingPage &page) {
     QRect area;
     for (const PageOperation &drawn : page.operations()) {
         if (drawn.kind == PageOperation::Kind::Text) {
-            const QFontMetrics metrics(drawn.font);
-            area |= QRect(drawn.x, drawn.y, metrics.horizontalAdvance(drawn.text), metrics.height());
+            area |= cellOf(drawn);
         } else if (drawn.kind == PageOperation::Kind::Line) {
             area |= QRect(QPoint(drawn.x, drawn.y), QPoint(drawn.x2, drawn.y2)).normalized();
         }
@@ -71,7 +75,11 @@ private slots:
         const Units u(width);
         QCOMPARE(QRect(u.x(LetterheadX), u.y(LetterheadY), u.x(descriptor.width), u.y(descriptor.height)), box);
 
-        for (const PracticeDetails &details : {samplePracticeDetails(), Lilas}) {
+        // Details far longer than a line are drawn smaller, never past the box or over each other.
+        const QString longLine =
+            QStringLiteral("Centre de santé pluridisciplinaire de l'Hôpital Saint-Éloi ").repeated(2);
+        const PracticeDetails longDetails{longLine, longLine, longLine, longLine, longLine, longLine};
+        for (const PracticeDetails &details : {samplePracticeDetails(), Lilas, longDetails}) {
             setPracticeDetails(details);
             RecordingPage page(width, width * 297 / 210);
             drawLetterhead(page, letterhead);
@@ -82,18 +90,23 @@ private slots:
                 box.adjusted(0, 0, 3, 0).contains(area),
                 qPrintable(
                     QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height())));
+            const QList<PageOperation> texts = page.operations(PageOperation::Kind::Text);
+            for (int i = 0; i < texts.size(); ++i)
+                for (int j = i + 1; j < texts.size(); ++j)
+                    QVERIFY2(!cellOf(texts[i]).intersects(cellOf(texts[j])),
+                             qPrintable(texts[i].text + " / " + texts[j].text));
             // The practice's rule spans nearly the whole box.
             int longest = 0;
             for (const PageOperation &line : page.operations(PageOperation::Kind::Line))
                 longest = std::max(longest, line.x2 - line.x);
             QVERIFY(longest > box.width() * 0.9);
 
-            const QStringList texts = textsOf(page);
+            const QStringList drawnTexts = textsOf(page);
             for (const QString &detail : {details.doctor, details.speciality, details.addressLine1,
                                           details.addressLine2, details.telephone, details.freeLine})
-                QVERIFY2(texts.contains(detail), qPrintable(detail));
-            QCOMPARE(texts.contains(title), !title.isEmpty());
-            QCOMPARE(texts.contains(QStringLiteral("DATE :")), !title.isEmpty());
+                QVERIFY2(drawnTexts.contains(detail), qPrintable(detail));
+            QCOMPARE(drawnTexts.contains(title), !title.isEmpty());
+            QCOMPARE(drawnTexts.contains(QStringLiteral("DATE :")), !title.isEmpty());
         }
     }
 
