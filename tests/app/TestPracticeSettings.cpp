@@ -130,7 +130,9 @@ private slots:
         QCOMPARE(QFileInfo(m_path).isDir(), folderInPlaceOfTheFile);
     }
 
+    // Enter goes down the fields and saves from the last one.
     void theWindowShowsTheCurrentDetailsAndEnterMovesDown() {
+        PracticeSettings::load(m_env->dataFolder());
         setPracticeDetails(Lilas);
         PracticeWindow window;
         window.show();
@@ -140,9 +142,13 @@ private slots:
         const QStringList order{"doctor", "speciality", "addressLine1", "addressLine2", "telephone", "freeLine"};
         for (const QString &name : order) {
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), name);
-            if (name != order.last())
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(!window.isClosing());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
+        QVERIFY(window.isClosing());
+        PracticeDetails read;
+        QCOMPARE(PracticeSettings::read(m_path, read), PracticeSettings::ReadResult::Read);
+        QCOMPARE(read, Lilas);
     }
 
     // Typing a name redraws the preview; F5 saves, the details print at once and the file carries them.
