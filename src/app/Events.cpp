@@ -4,6 +4,7 @@
 #include "common/ProgramState.h"
 #include "journals/JournalsWindow.h"
 #include "patients/TablesWindow.h"
+#include "app/PracticeWindow.h"
 #include "record/MedicalRecordWindow.h"
 #include "utilities/HelpWindow.h"
 #include "utilities/UtilitiesWindow.h"
@@ -57,7 +58,7 @@ const QList<QString> &toolbarTooltips() {
 
 std::function<void()> actionForEvent(int event, MainWindow &window) {
     // Menu items and toolbar buttons that open the same window share one entry. The buttons "Photos du
-    // malade", "Paramètres" and "Initialisation de la base" have none and do nothing.
+    // malade" and "Initialisation de la base" have none and do nothing.
     // Windows that open on a page, tab or journal read it from the program-wide page number.
     const auto onPage = [](int page, void (*open)()) {
         return [page, open] {
@@ -74,6 +75,7 @@ std::function<void()> actionForEvent(int event, MainWindow &window) {
         {{50, 114}, onPage(0, openUtilitiesWindow)},
         {{51, 115}, onPage(1, openUtilitiesWindow)},
         {{10, 101, 102, 103, 104, 105, 106, 107, 108, 113}, openMedicalRecordWindow},
+        {{116}, openPracticeWindow},
         {{QuitEvent, 119}, [&window] { emit window.quitRequested(); }},
         {{30, 109}, [] { openJournal(Journal::Consultations); }},
         {{31, 110}, [] { openJournal(Journal::Analyses); }},

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
+#include "print/PracticeSettings.h"
 #include "common/ProgramState.h"
 #include "platform/FilePrivacy.h"
 #include "platform/Messages.h"
@@ -42,6 +43,7 @@ std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
         heldLock.reset();
         return nullptr;
     }
+    PracticeSettings::load(dataFolder);
     loadScreenFonts();
     // The windows' coordinates were drawn for a desktop whose dialog font is a sans-serif of 8 points.
     QApplication::setFont(screenFont(0));

@@ -1,20 +1,21 @@
 #include "print/Letterheads.h"
 
-#include "print/Page.h"
-#include "print/Units.h"
-#include "ui/Pictures.h"
+#include "print/LetterheadRenderer.h"
+#include "print/PracticeDetails.h"
 
 #include <array>
 
 namespace {
 
+// The date tops are those of each document's own layout, so that "DATE :" sits on the date's line.
 constexpr std::array<LetterheadDescriptor, 6> letterheads{{
-    {Letterhead::Prescription, Picture::LetterheadPrescription, 16.0, 5.0},
-    {Letterhead::Certificate, Picture::LetterheadCertificate, 16.0, 5.0},
-    {Letterhead::SickLeave, Picture::LetterheadSickLeave, 16.0, 5.0},
-    {Letterhead::Letter, Picture::LetterheadLetter, 16.0, 5.0},
-    {Letterhead::Journals, Picture::LetterheadJournals, 20.0, 4.0},
-    {Letterhead::Appointment, Picture::LetterheadCard, 16.0, 5.0},
+    {Letterhead::Prescription, 2, 16.0, 5.0, "ORDONNANCE", 3.65, 2.12, LetterheadArrangement::Document, 703, 173},
+    {Letterhead::Certificate, 4, 16.0, 5.0, "CERTIFICAT MEDICAL", 3.65, 1.7, LetterheadArrangement::Document, 703, 205},
+    {Letterhead::SickLeave, 31, 16.0, 5.0, "CONGE DE MALADIE", 3.65, 1.4, LetterheadArrangement::Document, 703, 251},
+    {Letterhead::Letter, 33, 16.0, 5.0, "LETTRE DE RECOMMANDATION", 3.65, 1.4, LetterheadArrangement::Document, 703,
+     235},
+    {Letterhead::Journals, 32, 20.0, 4.0, nullptr, 0, -1, LetterheadArrangement::Wide, 899, 176},
+    {Letterhead::Appointment, 35, 16.0, 5.0, "RENDEZ-VOUS", 3.65, 1.4, LetterheadArrangement::Document, 703, 235},
 }};
 
 } // namespace
@@ -26,9 +27,10 @@ const LetterheadDescriptor &letterheadDescriptor(Letterhead letterhead) {
     return letterheads.front();
 }
 
+std::span<const LetterheadDescriptor> letterheadDescriptors() {
+    return letterheads;
+}
+
 void drawLetterhead(Page &page, Letterhead letterhead) {
-    const LetterheadDescriptor &descriptor = letterheadDescriptor(letterhead);
-    const Units units(page);
-    page.drawPicture(units.x(LetterheadX), units.y(LetterheadY), units.x(descriptor.width), units.y(descriptor.height),
-                     picture(descriptor.picture));
+    drawPracticeLetterhead(page, letterheadDescriptor(letterhead), practiceDetails(), LetterheadX, LetterheadY);
 }

@@ -21,6 +21,7 @@ public:
 
     // The font of the following texts; it stays across new pages.
     virtual void setFont(const QFont &font) = 0;
+    virtual QFont font() const = 0;
 
     // (x, y) is the top-left corner of the text cell; the text sits on its own opaque box.
     virtual void drawText(int x, int y, const QString &text, const QColor &color = Qt::black,

@@ -1,8 +1,7 @@
 #include "print/PrinterPage.h"
 
+#include "print/PainterDrawing.h"
 #include "print/PrinterFonts.h"
-
-#include <QFontMetricsF>
 
 std::unique_ptr<PrinterPage> PrinterPage::begin(std::unique_ptr<QPrinter> printer) {
     if (!printer)
@@ -37,27 +36,15 @@ void PrinterPage::setFont(const QFont &font) {
 }
 
 void PrinterPage::drawText(int x, int y, const QString &text, const QColor &color, const QColor &background) {
-    if (!m_painter.isActive())
-        return;
-    // Text cells as the printers' own drawing calls place them: the top-left corner is given, the
-    // baseline lies one ascent below, and the whole cell is filled first.
-    const QFontMetricsF metrics(m_painter.font(), m_printer.get());
-    m_painter.fillRect(QRectF(x, y, metrics.horizontalAdvance(text), metrics.height()), background);
-    m_painter.setPen(color);
-    m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+    PainterDrawing::text(m_painter, x, y, text, color, background);
 }
 
 void PrinterPage::drawLine(int x1, int y1, int x2, int y2, const QColor &color) {
-    if (!m_painter.isActive())
-        return;
-    m_painter.setPen(QPen(color, 1));
-    m_painter.drawLine(x1, y1, x2, y2);
+    PainterDrawing::line(m_painter, x1, y1, x2, y2, color);
 }
 
 void PrinterPage::drawPicture(int x, int y, int width, int height, const QPixmap &picture) {
-    if (!m_painter.isActive() || picture.isNull() || width <= 0 || height <= 0)
-        return;
-    m_painter.drawPixmap(QRect(x, y, width, height), picture);
+    PainterDrawing::picture(m_painter, x, y, width, height, picture);
 }
 
 void PrinterPage::newPage() {

@@ -19,6 +19,7 @@ public:
     int height() const override { return m_height; }
     int screenDpi() const override;
     void setFont(const QFont &font) override;
+    QFont font() const override { return m_font; }
     void drawText(int x, int y, const QString &text, const QColor &color, const QColor &background) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor &color) override;
     void drawPicture(int x, int y, int width, int height, const QPixmap &picture) override;

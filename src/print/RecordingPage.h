@@ -33,6 +33,7 @@ public:
     int height() const override { return m_height; }
     int screenDpi() const override { return m_screenDpi; }
     void setFont(const QFont &font) override { m_font = font; }
+    QFont font() const override { return m_font; }
     void drawText(int x, int y, const QString &text, const QColor &color = Qt::black,
                   const QColor &background = Qt::white) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor &color = Qt::black) override;

@@ -1,6 +1,7 @@
 #include "utilities/DataBackup.h"
 
 #include "common/OwnerOnlyFiles.h"
+#include "print/PracticeSettings.h"
 #include "store/DatabaseCopy.h"
 #include "store/Store.h"
 #include "utilities/FolderCopy.h"
@@ -121,6 +122,8 @@ QString restoreData(const QString &source) {
         failure = copyFolderFiles(source, dataFolderInUse(), isTableFile);
     if (failure.isEmpty()) {
         keepSafetyCopy();
+        // The restored practice details are the printed ones from now on.
+        PracticeSettings::load(dataFolderInUse());
         return {};
     }
 

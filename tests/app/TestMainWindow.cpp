@@ -132,7 +132,6 @@ private slots:
     void inertButtonsDoNothing_data() {
         QTest::addColumn<int>("event");
         QTest::newRow("Photos du malade") << 112;
-        QTest::newRow("Paramètres") << 116;
         QTest::newRow("Initialisation de la base") << 117;
         QTest::newRow("an unknown number") << 7;
     }

@@ -1,4 +1,5 @@
 #include "ClinicalTestHelpers.h"
+#include "print/PracticeDetails.h"
 #include "print/PrinterFonts.h"
 #include "print/TextWrap.h"
 #include "record/DatedLinePrint.h"
@@ -91,14 +92,16 @@ private slots:
         RecordingPage page(Width, Height);
         drawDatedLineDocument(page, PrinterFonts(page), prescriptionOf(14));
         QCOMPARE(page.pageCount(), 1);
-        const QList<PageOperation> pictures = page.operations(PageOperation::Kind::Picture);
-        QCOMPARE(pictures.size(), 1);
-        QCOMPARE(QRect(pictures[0].x, pictures[0].y, pictures[0].width, pictures[0].height), QRect(236, 0, 3779, 835));
-        QCOMPARE(pictures[0].pictureSize, QSize(703, 173));
-
+        // The letterhead: the practice's name, and its rules inside its 16 x 5 box at the top left.
+        QVERIFY(page.findText(samplePracticeDetails().doctor));
+        const QRect letterhead(236, 0, 3779 + 1, 835); // a rule may run to the box's right edge
         QList<QLine> lines;
-        for (const PageOperation &line : page.operations(PageOperation::Kind::Line))
-            lines << QLine(line.x, line.y, line.x2, line.y2);
+        for (const PageOperation &line : page.operations(PageOperation::Kind::Line)) {
+            if (line.y < letterhead.bottom())
+                QVERIFY(letterhead.contains(line.x, line.y) && letterhead.contains(line.x2, line.y2));
+            else
+                lines << QLine(line.x, line.y, line.x2, line.y2);
+        }
         const QList<QLine> expected{// the patient box, Y(1.4) high
                                     {472, 1169, 4251, 1169},
                                     {472, 1403, 4251, 1403},
@@ -131,10 +134,10 @@ private slots:
         int printed = 0;
         for (int sheet = 0; sheet < sheets; ++sheet) {
             // Each sheet repeats the letterhead, the date, the patient and the band, and closes its frame.
-            int pictures = 0;
-            for (const PageOperation &picture : page.operations(PageOperation::Kind::Picture))
-                pictures += picture.page == sheet;
-            QCOMPARE(pictures, 1);
+            int letterheads = 0;
+            for (const PageOperation &text : page.operations(PageOperation::Kind::Text))
+                letterheads += text.page == sheet && text.text == samplePracticeDetails().doctor;
+            QCOMPARE(letterheads, 1);
             QStringList texts;
             for (const PageOperation &text : textsOnSheet(page, sheet)) {
                 texts << text.text;
@@ -287,14 +290,19 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
         storeRow(Db::Dbord, {"7", "15/03/2024", "1710460800", "1", "DOLIPRANE 1G", "1 CP MATIN ET SOIR"});
         storeRow(Db::Dbord, {"7", "15/03/2024", "1710460800", "2", "AMOXICILLINE 500", "2 GELULES PAR JOUR"});
+        // The letterhead is the practice's own, drawn as text.
+        setPracticeDetails({"Cabinet Médical des Lilas", "Pédiatrie", "3, allée de l'Orangerie", "44000 Nantes",
+                            "Tél. : 02 40 11 22 33", ""});
         const QString pdf = m_program->environment.workingFolder() + QStringLiteral("/ordonnance.pdf");
         PrintCapture capture;
         capture.toPdf(pdf);
         DatedLineWindow window(prescriptionKind(), m_program->record);
         window.print();
         const QString text = pdfText(pdf);
-        for (const QString expected : {"DUPONT JEAN", "45 ans", "15/03/2024", "NOM ET PRENOMS: M.", "Age:",
-                                       "DOLIPRANE 1G 1 CP MATIN ET SOIR", "AMOXICILLINE 500 2 GELULES PAR JOUR"})
+        for (const QString expected :
+             {"Cabinet Médical des Lilas", "Pédiatrie", "3, allée de l'Orangerie", "44000 Nantes",
+              "Tél. : 02 40 11 22 33", "DATE :", "DUPONT JEAN", "45 ans", "15/03/2024", "NOM ET PRENOMS: M.",
+              "Age:", "DOLIPRANE 1G 1 CP MATIN ET SOIR", "AMOXICILLINE 500 2 GELULES PAR JOUR"})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
     }
 

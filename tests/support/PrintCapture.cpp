@@ -15,6 +15,7 @@ public:
     int height() const override { return m_recording.height(); }
     int screenDpi() const override { return m_recording.screenDpi(); }
     void setFont(const QFont &font) override { m_recording.setFont(font); }
+    QFont font() const override { return m_recording.font(); }
     void drawText(int x, int y, const QString &text, const QColor &color, const QColor &background) override {
         m_recording.drawText(x, y, text, color, background);
     }

@@ -5,6 +5,7 @@
 #include "platform/FolderPicker.h"
 #include "platform/Pauses.h"
 #include "platform/PrintJob.h"
+#include "print/PracticeDetails.h"
 #include "store/Store.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@ TestEnvironment::TestEnvironment(const QDate &today) {
     m_previousCurrentFolder = QDir::currentPath();
     QDir::setCurrent(m_folder.path());
     resetProgramState();
+    setPracticeDetails(samplePracticeDetails());
     Clock::setToday(today);
     Messages::setHandler([this](const Messages::Message &message) { return m_messages.take(message); });
     Pauses::setHandler([](int) {});
@@ -50,6 +52,7 @@ TestEnvironment::~TestEnvironment() {
     PrintJob::setHandler({});
     Clock::setToday(std::nullopt);
     resetProgramState();
+    setPracticeDetails(samplePracticeDetails());
     QDir::setCurrent(m_previousCurrentFolder);
 }
 
