@@ -1,5 +1,48 @@
 #include "patients/PatientList.h"
 
+#include "store/Store.h"
+#include "ui/CompactRows.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+// Where each cell of a list row comes from in a stored fpatient row (PatientFields::fromStored reads the
+// same positions); the age cell joins the age and its unit.
+constexpr int AgeCell = -1;
+constexpr int StoredAge = 6;
+constexpr int StoredAgeUnit = 7;
+constexpr int ListCellSources[] = {0, 1, 4, AgeCell, 8, 9, 10, 11, 2, 3, 13, 14};
+
+QString storedText(sqlite3_stmt *statement, int column) {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
+}
+
+// The text first, then its length: the engine measures the text it has just made.
+void addStoredCell(CompactRows &rows, sqlite3_stmt *statement, int column) {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    rows.addUtf8Cell(text, sqlite3_column_bytes(statement, column));
+}
+
+} // namespace
+
+void fillPatientListByName(ReportList &list) {
+    CompactRows rows;
+    db(Db::Dbpatient)
+        .forEachStatementRow(QStringLiteral("Select * from fpatient order by nom"), {}, [&rows](sqlite3_stmt *row) {
+            rows.startRow(int(std::size(ListCellSources)));
+            for (const int source : ListCellSources) {
+                if (source == AgeCell)
+                    rows.addCell(QString(storedText(row, StoredAge) + u' ' + storedText(row, StoredAgeUnit)));
+                else
+                    addStoredCell(rows, row, source);
+            }
+        });
+    list.clearRows();
+    list.addRows(rows);
+}
+
 void fillPatientList(ReportList &list, const QList<PatientFields> &patients) {
     QList<QStringList> rows;
     rows.reserve(patients.size());

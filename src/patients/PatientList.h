@@ -8,6 +8,10 @@
 
 void fillPatientList(ReportList &list, const QList<PatientFields> &patients);
 
+// The same with every stored patient in name order, read straight into compact rows (the list of a
+// large practice opens at once and keeps little memory).
+void fillPatientListByName(ReportList &list);
+
 // Shows a saved patient: the first row holding its code gets the new values (the code cell stays),
 // or a row is added at the end when the list has none.
 void putPatientRow(ReportList &list, const PatientFields &patient);

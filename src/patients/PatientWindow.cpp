@@ -50,7 +50,7 @@ PatientWindow::PatientWindow(MedicalRecordWindow &record)
     setFont(screenFont(DialogFont));
     build();
     centre(QSize(900, 500));
-    fillPatientList(*m_patients, patientsByName());
+    fillPatientListByName(*m_patients);
     m_form->nameField()->setFocus();
 }
 
