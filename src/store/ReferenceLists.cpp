@@ -2,6 +2,8 @@
 
 #include "store/Store.h"
 
+#include <sqlite3.h>
+
 QString nextPrefix(const QString &prefix) {
     const QList<uint> codePoints = prefix.toUcs4();
     if (codePoints.isEmpty())
@@ -38,17 +40,22 @@ QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QSt
     QStringList suggestions;
     if (typed.isEmpty())
         return suggestions;
-    const auto take = [&](const Row &row) {
-        const QString entry = row.value(0);
+    const auto takeEntry = [&](const QString &entry) {
         if (entry.startsWith(typed, Qt::CaseSensitive) && (suggestions.isEmpty() || suggestions.last() != entry))
             suggestions << entry;
+    };
+    const auto take = [&](const Row &row) { takeEntry(row.value(0)); };
+    // Only the first column is read: one text per entry.
+    const auto takeFirstColumn = [&](sqlite3_stmt *statement) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, 0));
+        takeEntry(text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, 0)) : QString());
     };
     const QString upperEnd = nextPrefix(typed);
     const QString ranged = rangeQuery(sortedQuery, !upperEnd.isEmpty());
     if (ranged.isEmpty()) {
         db(which).forEachRow(sortedQuery, {}, take);
     } else if (!upperEnd.isEmpty()) {
-        db(which).forEachRow(ranged, {typed, upperEnd}, take);
+        db(which).forEachStatementRow(ranged, {typed, upperEnd}, takeFirstColumn);
     } else {
         // No upper end to give the engine: the entries that begin with the text follow one another
         // from it on, so the reading stops at the first one that does not.

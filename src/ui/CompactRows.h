@@ -5,22 +5,22 @@
 #include <QStringList>
 #include <QStringView>
 
-// Rows of text cells kept compact for long lists (every patient, years of acts): each row is a single
-// text holding where its cells end and then the cells end to end, and a cell is made only when asked for.
+// Rows of text cells kept compact for long lists (every patient, years of acts): all rows end to end in
+// one text, each row holding where its cells end and then its cells; a cell is made only when asked
+// for. A list of thousands of rows is then two blocks of memory, filled and freed at once.
 class CompactRows {
 public:
-    int size() const { return int(m_rows.size()); }
-    bool isEmpty() const { return m_rows.isEmpty(); }
-    void reserve(int rows) { m_rows.reserve(rows); }
-    void clear() { m_rows.clear(); }
+    int size() const { return int(m_starts.size()); }
+    bool isEmpty() const { return m_starts.isEmpty(); }
+    void clear();
 
     void append(const QStringList &cells);
-    void append(const CompactRows &rows) { m_rows.append(rows.m_rows); }
+    void append(const CompactRows &rows);
     void replace(int row, const QStringList &cells);
-    void remove(int row) { m_rows.removeAt(row); }
+    void remove(int row);
 
-    // Builds a row one cell at a time: startRow() with the number of cells, then addCell() for each; the
-    // row is appended with its last cell.
+    // Builds a row one cell at a time: startRow() with the number of cells, then addCell() for each
+    // (a cell not added reads empty).
     void startRow(int cellCount);
     void addCell(QStringView text);
     void addUtf8Cell(const char *text, qsizetype bytes);
@@ -29,10 +29,10 @@ public:
     QStringList cells(int row) const;
 
 private:
-    static QString packed(const QStringList &cells);
+    QStringView rowText(int row) const;
     void cellAdded();
 
-    QList<QString> m_rows;
-    QString m_building; // the row being built
-    int m_cellsAdded = 0;
+    QString m_text;            // every row, end to end
+    QList<qsizetype> m_starts; // where each row begins in m_text
+    int m_cellsAdded = 0;      // of the last row, while it is built
 };
