@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTranslator>
 
@@ -43,6 +44,9 @@ std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
         return nullptr;
     }
     loadScreenFonts();
+    // The style's drawing cache gains entries with every list's colours; kept small, a long session's
+    // memory stays flat however often windows open.
+    QPixmapCache::setCacheLimit(2048);
     // The windows' coordinates were drawn for a desktop whose dialog font is a sans-serif of 8 points.
     QApplication::setFont(screenFont(0));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

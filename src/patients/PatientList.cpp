@@ -40,7 +40,7 @@ void fillPatientListByName(ReportList &list) {
             }
         });
     list.clearRows();
-    list.addRows(rows);
+    list.addRows(std::move(rows));
 }
 
 void fillPatientList(ReportList &list, const QList<PatientFields> &patients) {

@@ -151,8 +151,8 @@ QString MedicalRecordWindow::patientCodeForSections() const {
 void MedicalRecordWindow::loadSection(Section section) {
     ReportList *list = sectionList(section);
     list->clearRows();
-    if (const std::optional<CompactRows> compact = compactSectionRows(section, programState().currentPatientCode)) {
-        list->addRows(*compact);
+    if (std::optional<CompactRows> compact = compactSectionRows(section, programState().currentPatientCode)) {
+        list->addRows(std::move(*compact));
         return;
     }
     const SectionRows rows = loadSectionRows(section, programState().currentPatientCode);

@@ -77,6 +77,18 @@ void CompactRows::append(const CompactRows &rows) {
     }
 }
 
+void CompactRows::append(CompactRows &&rows) {
+    if (!isEmpty()) {
+        append(std::as_const(rows));
+        return;
+    }
+    m_text = std::move(rows.m_text);
+    m_starts = std::move(rows.m_starts);
+    m_text.squeeze();
+    m_starts.squeeze();
+    rows.clear();
+}
+
 void CompactRows::replace(int row, const QStringList &cells) {
     if (row < 0 || row >= size())
         return;

@@ -16,6 +16,8 @@ public:
 
     void append(const QStringList &cells);
     void append(const CompactRows &rows);
+    // Takes the rows over; into an empty list without copying them.
+    void append(CompactRows &&rows);
     void replace(int row, const QStringList &cells);
     void remove(int row);
 

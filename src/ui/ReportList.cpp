@@ -65,12 +65,12 @@ public:
         endInsertRows();
     }
 
-    void append(const CompactRows &rows) {
+    template <typename Rows> void appendCompact(Rows &&rows) {
         if (rows.isEmpty())
             return;
         const int first = m_rows.size();
         beginInsertRows({}, first, first + rows.size() - 1);
-        m_rows.append(rows);
+        m_rows.append(std::forward<Rows>(rows));
         endInsertRows();
     }
 
@@ -181,7 +181,11 @@ void ReportList::addRows(const QList<QStringList> &rows) {
 }
 
 void ReportList::addRows(const CompactRows &rows) {
-    m_rows->append(rows);
+    m_rows->appendCompact(rows);
+}
+
+void ReportList::addRows(CompactRows &&rows) {
+    m_rows->appendCompact(std::move(rows));
 }
 
 void ReportList::setRow(int row, const QStringList &cells) {

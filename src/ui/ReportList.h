@@ -28,6 +28,7 @@ public:
     void addRows(const QList<QStringList> &rows);
     // Long lists built compact (every patient): the rows are taken as they are.
     void addRows(const CompactRows &rows);
+    void addRows(CompactRows &&rows);
     void setRow(int row, const QStringList &cells);
     void removeRow(int row);
     void clearRows();
