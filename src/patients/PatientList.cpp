@@ -14,15 +14,10 @@ constexpr int StoredAge = 6;
 constexpr int StoredAgeUnit = 7;
 constexpr int ListCellSources[] = {0, 1, 4, AgeCell, 8, 9, 10, 11, 2, 3, 13, 14};
 
-QString storedText(sqlite3_stmt *statement, int column) {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
-}
-
 // The text first, then its length: the engine measures the text it has just made.
-void addStoredCell(CompactRows &rows, sqlite3_stmt *statement, int column) {
+QByteArrayView storedText(sqlite3_stmt *statement, int column) {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    rows.addUtf8Cell(text, sqlite3_column_bytes(statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(statement, column)) : QByteArrayView();
 }
 
 } // namespace
@@ -34,9 +29,9 @@ void fillPatientListByName(ReportList &list) {
             rows.startRow(int(std::size(ListCellSources)));
             for (const int source : ListCellSources) {
                 if (source == AgeCell)
-                    rows.addCell(QString(storedText(row, StoredAge) + u' ' + storedText(row, StoredAgeUnit)));
+                    rows.addUtf8Cell({storedText(row, StoredAge), " ", storedText(row, StoredAgeUnit)});
                 else
-                    addStoredCell(rows, row, source);
+                    rows.addUtf8Cell({storedText(row, source)});
             }
         });
     list.clearRows();

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 // A row's text: its number of cells, the end of each cell (two characters, high half first, counted
 // from the first cell's start), then the cells.
 
@@ -111,9 +113,12 @@ void CompactRows::remove(int row) {
 
 void CompactRows::startRow(int cellCount) {
     const int count = qMin(cellCount, 0xffff);
-    m_starts.append(m_text.size());
-    m_text.append(QString(headerLength(count), QChar()));
-    m_text[m_starts.last()] = QChar(char16_t(count));
+    const qsizetype start = m_text.size();
+    m_starts.append(start);
+    m_text.resize(start + headerLength(count));
+    QChar *header = m_text.data() + start;
+    std::fill(header, header + headerLength(count), QChar());
+    header[0] = QChar(char16_t(count));
     m_cellsAdded = 0;
 }
 
@@ -132,14 +137,20 @@ void CompactRows::addCell(QStringView text) {
 }
 
 void CompactRows::addUtf8Cell(const char *text, qsizetype bytes) {
+    addUtf8Cell({QByteArrayView(text, text ? bytes : 0)});
+}
+
+void CompactRows::addUtf8Cell(std::initializer_list<QByteArrayView> pieces) {
     if (isEmpty() || m_cellsAdded >= cellCountOf(QStringView(m_text).sliced(m_starts.last())))
         return;
-    if (text && bytes > 0) {
-        // Decoded straight into the rows: a cell's UTF-16 length never exceeds its UTF-8 length.
-        static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Decoded straight into the rows: a text's UTF-16 length never exceeds its UTF-8 length.
+    static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    for (const QByteArrayView piece : pieces) {
+        if (piece.isEmpty())
+            continue;
         const qsizetype start = m_text.size();
-        m_text.resize(start + bytes);
-        const QChar *end = decoder.appendToBuffer(m_text.data() + start, QByteArrayView(text, bytes));
+        m_text.resize(start + piece.size());
+        const QChar *end = decoder.appendToBuffer(m_text.data() + start, piece);
         m_text.resize(end - m_text.constData());
     }
     cellAdded();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <initializer_list>
 
 // Rows of text cells kept compact for long lists (every patient, years of acts): all rows end to end in
 // one text, each row holding where its cells end and then its cells; a cell is made only when asked
@@ -26,6 +27,8 @@ public:
     void startRow(int cellCount);
     void addCell(QStringView text);
     void addUtf8Cell(const char *text, qsizetype bytes);
+    // One cell of several UTF-8 pieces end to end.
+    void addUtf8Cell(std::initializer_list<QByteArrayView> pieces);
 
     QString cell(int row, int column) const;
     QStringList cells(int row) const;
