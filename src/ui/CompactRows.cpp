@@ -1,62 +1,53 @@
 #include "ui/CompactRows.h"
 
-#include <QStringDecoder>
+#include <QtEndian>
 
-#include <algorithm>
-
-// A row's text: its number of cells, the end of each cell (two characters, high half first, counted
-// from the first cell's start), then the cells.
+// All rows end to end in UTF-8, as the engine hands the texts over: a row is its number of cells (two
+// bytes), the end of each cell (four bytes, counted from the first cell's start), then the cells. A
+// cell becomes a text only when the list shows or hands it out.
 
 namespace {
 
-int cellCountOf(QStringView row) {
-    return row.isEmpty() ? 0 : row.at(0).unicode();
+constexpr qsizetype CountBytes = 2;
+constexpr qsizetype EndBytes = 4;
+
+int cellCountOf(QByteArrayView row) {
+    return row.size() < CountBytes ? 0 : qFromLittleEndian<quint16>(row.data());
 }
 
 qsizetype headerLength(int cellCount) {
-    return 1 + 2 * qsizetype(cellCount);
+    return CountBytes + EndBytes * qsizetype(cellCount);
 }
 
-qsizetype cellEnd(QStringView row, int column) {
-    const qsizetype at = 1 + 2 * qsizetype(column);
-    return (qsizetype(row.at(at).unicode()) << 16) | row.at(at + 1).unicode();
+qsizetype cellEnd(QByteArrayView row, int column) {
+    return qFromLittleEndian<quint32>(row.data() + CountBytes + EndBytes * column);
 }
 
-void setCellEnd(QChar *row, int column, qsizetype end) {
-    const qsizetype at = 1 + 2 * qsizetype(column);
-    row[at] = QChar(char16_t(quint32(end) >> 16));
-    row[at + 1] = QChar(char16_t(quint32(end) & 0xffff));
-}
-
-QString packed(const QStringList &cells) {
-    const int count = int(qMin<qsizetype>(cells.size(), 0xffff));
-    qsizetype length = headerLength(count);
-    for (int c = 0; c < count; ++c)
-        length += cells[c].size();
-    QString row;
-    row.reserve(length);
-    row.resize(headerLength(count));
-    row[0] = QChar(char16_t(count));
-    qsizetype end = 0;
-    for (int c = 0; c < count; ++c) {
-        row += cells[c];
-        end += cells[c].size();
-        setCellEnd(row.data(), c, end);
-    }
-    return row;
+void setCellEnd(char *row, int column, qsizetype end) {
+    qToLittleEndian<quint32>(quint32(end), row + CountBytes + EndBytes * column);
 }
 
 } // namespace
 
 void CompactRows::clear() {
-    m_text = QString();
+    m_text = QByteArray();
     m_starts = QList<qsizetype>();
 }
 
-QStringView CompactRows::rowText(int row) const {
+QByteArrayView CompactRows::rowText(int row) const {
     const qsizetype start = m_starts.at(row);
     const qsizetype end = row + 1 < m_starts.size() ? m_starts.at(row + 1) : m_text.size();
-    return QStringView(m_text).sliced(start, end - start);
+    return QByteArrayView(m_text).sliced(start, end - start);
+}
+
+QByteArray CompactRows::packed(const QStringList &cells) {
+    CompactRows row;
+    row.startRow(int(cells.size()));
+    for (const QString &cell : cells) {
+        const QByteArray text = cell.toUtf8();
+        row.addUtf8Cell({QByteArrayView(text)});
+    }
+    return row.m_text;
 }
 
 void CompactRows::append(const QStringList &cells) {
@@ -94,7 +85,7 @@ void CompactRows::append(CompactRows &&rows) {
 void CompactRows::replace(int row, const QStringList &cells) {
     if (row < 0 || row >= size())
         return;
-    const QString text = packed(cells);
+    const QByteArray text = packed(cells);
     const qsizetype length = rowText(row).size();
     m_text.replace(m_starts.at(row), length, text);
     for (int later = row + 1; later < size(); ++later)
@@ -112,28 +103,19 @@ void CompactRows::remove(int row) {
 }
 
 void CompactRows::startRow(int cellCount) {
-    const int count = qMin(cellCount, 0xffff);
+    const int count = qBound(0, cellCount, 0xffff);
     const qsizetype start = m_text.size();
     m_starts.append(start);
     m_text.resize(start + headerLength(count));
-    QChar *header = m_text.data() + start;
-    std::fill(header, header + headerLength(count), QChar());
-    header[0] = QChar(char16_t(count));
+    char *header = m_text.data() + start;
+    std::fill(header, header + headerLength(count), '\0');
+    qToLittleEndian<quint16>(quint16(count), header);
     m_cellsAdded = 0;
 }
 
-void CompactRows::cellAdded() {
-    const qsizetype start = m_starts.last();
-    const int count = cellCountOf(QStringView(m_text).sliced(start));
-    setCellEnd(m_text.data() + start, m_cellsAdded, m_text.size() - start - headerLength(count));
-    ++m_cellsAdded;
-}
-
 void CompactRows::addCell(QStringView text) {
-    if (isEmpty() || m_cellsAdded >= cellCountOf(QStringView(m_text).sliced(m_starts.last())))
-        return;
-    m_text.append(text);
-    cellAdded();
+    const QByteArray utf8 = text.toUtf8();
+    addUtf8Cell({QByteArrayView(utf8)});
 }
 
 void CompactRows::addUtf8Cell(const char *text, qsizetype bytes) {
@@ -141,25 +123,22 @@ void CompactRows::addUtf8Cell(const char *text, qsizetype bytes) {
 }
 
 void CompactRows::addUtf8Cell(std::initializer_list<QByteArrayView> pieces) {
-    if (isEmpty() || m_cellsAdded >= cellCountOf(QStringView(m_text).sliced(m_starts.last())))
+    if (isEmpty())
         return;
-    // Decoded straight into the rows: a text's UTF-16 length never exceeds its UTF-8 length.
-    static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    for (const QByteArrayView piece : pieces) {
-        if (piece.isEmpty())
-            continue;
-        const qsizetype start = m_text.size();
-        m_text.resize(start + piece.size());
-        const QChar *end = decoder.appendToBuffer(m_text.data() + start, piece);
-        m_text.resize(end - m_text.constData());
-    }
-    cellAdded();
+    const qsizetype start = m_starts.last();
+    const int count = cellCountOf(QByteArrayView(m_text).sliced(start));
+    if (m_cellsAdded >= count)
+        return;
+    for (const QByteArrayView piece : pieces)
+        m_text.append(piece);
+    setCellEnd(m_text.data() + start, m_cellsAdded, m_text.size() - start - headerLength(count));
+    ++m_cellsAdded;
 }
 
 QString CompactRows::cell(int row, int column) const {
     if (row < 0 || row >= size() || column < 0)
         return {};
-    const QStringView text = rowText(row);
+    const QByteArrayView text = rowText(row);
     const int count = cellCountOf(text);
     if (column >= count)
         return {};
@@ -167,7 +146,7 @@ QString CompactRows::cell(int row, int column) const {
     const qsizetype end = cellEnd(text, column);
     if (end <= start) // empty, or not added
         return {};
-    return text.sliced(headerLength(count) + start, end - start).toString();
+    return QString::fromUtf8(text.sliced(headerLength(count) + start, end - start));
 }
 
 QStringList CompactRows::cells(int row) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,8 +9,8 @@
 #include <initializer_list>
 
 // Rows of text cells kept compact for long lists (every patient, years of acts): all rows end to end in
-// one text, each row holding where its cells end and then its cells; a cell is made only when asked
-// for. A list of thousands of rows is then two blocks of memory, filled and freed at once.
+// one UTF-8 block, each row holding where its cells end and then its cells; a cell becomes a text only
+// when asked for. A list of thousands of rows is then two blocks of memory, filled and freed at once.
 class CompactRows {
 public:
     int size() const { return int(m_starts.size()); }
@@ -34,10 +36,10 @@ public:
     QStringList cells(int row) const;
 
 private:
-    QStringView rowText(int row) const;
-    void cellAdded();
+    static QByteArray packed(const QStringList &cells);
+    QByteArrayView rowText(int row) const;
 
-    QString m_text;            // every row, end to end
+    QByteArray m_text;         // every row, end to end, in UTF-8
     QList<qsizetype> m_starts; // where each row begins in m_text
     int m_cellsAdded = 0;      // of the last row, while it is built
 };
