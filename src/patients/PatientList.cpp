@@ -23,7 +23,11 @@ QByteArrayView storedText(sqlite3_stmt *statement, int column) {
 } // namespace
 
 void fillPatientListByName(ReportList &list) {
+    // The list of the last opening tells how much room this one needs (a little more for new patients).
+    static int lastRows = 0;
+    static qsizetype lastBytes = 0;
     CompactRows rows;
+    rows.reserve(lastRows + lastRows / 64, lastBytes + lastBytes / 64);
     db(Db::Dbpatient)
         .forEachStatementRow(QStringLiteral("Select * from fpatient order by nom"), {}, [&rows](sqlite3_stmt *row) {
             rows.startRow(int(std::size(ListCellSources)));
@@ -34,6 +38,8 @@ void fillPatientListByName(ReportList &list) {
                     rows.addUtf8Cell({storedText(row, source)});
             }
         });
+    lastRows = rows.size();
+    lastBytes = rows.byteSize();
     list.clearRows();
     list.addRows(std::move(rows));
 }

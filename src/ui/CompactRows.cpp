@@ -34,6 +34,11 @@ void CompactRows::clear() {
     m_starts = QList<qsizetype>();
 }
 
+void CompactRows::reserve(int rows, qsizetype bytes) {
+    m_starts.reserve(rows);
+    m_text.reserve(bytes);
+}
+
 QByteArrayView CompactRows::rowText(int row) const {
     const qsizetype start = m_starts.at(row);
     const qsizetype end = row + 1 < m_starts.size() ? m_starts.at(row + 1) : m_text.size();

@@ -16,6 +16,9 @@ public:
     int size() const { return int(m_starts.size()); }
     bool isEmpty() const { return m_starts.isEmpty(); }
     void clear();
+    // Room for `rows` rows of `bytes` in all, so a long list is filled without being moved as it grows.
+    void reserve(int rows, qsizetype bytes);
+    qsizetype byteSize() const { return m_text.size(); }
 
     void append(const QStringList &cells);
     void append(const CompactRows &rows);
