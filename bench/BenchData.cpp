@@ -19,6 +19,10 @@ constexpr int PrescriptionLines = 400000;
 constexpr int Analyses = 100000;
 constexpr int AccountLines = 100000;
 const char *const Marker = "complete-1";
+// The three patients of many sizes and the long medicine list came later: a practice generated
+// before them gets them added once.
+const char *const LargePatientsMarker = "large-patients-1";
+constexpr int StoredMedicines = 5000;
 
 const char *const LastNames[] = {"BENALI",  "MARTIN",  "BERNARD", "DUBOIS",   "THOMAS", "ROBERT",   "RICHARD",
                                  "PETIT",   "DURAND",  "LEROY",   "MOREAU",   "SIMON",  "LAURENT",  "LEFEBVRE",
@@ -54,7 +58,46 @@ public:
         referenceList("tableanal.db", AnalysisTypes);
     }
 
+    // Patients 20,001 to 20,003, with 18, 500 and 5,000 examination dates; each date also has three
+    // prescription lines, an analysis and an account line. And a medicine list of 5,000 names.
+    void addLargePatients() {
+        for (int i = 0; i < int(std::size(BenchPatientSizes)); ++i) {
+            const int code = Patients + 1 + i;
+            const int dates = BenchPatientSizes[i];
+            insertInto("Dbpatient.db", 15, 1, [this, code](int) { return patient(code); });
+            insertInto("Dbexamen.db", 8, dates, [&](int d) {
+                const auto [text, number] = consecutiveDate(d);
+                return QStringList{QString::number(code), text, number, Diagnoses[d % 7], "EXAMEN NORMAL", "", "", ""};
+            });
+            insertInto("Dbord.db", 6, dates * 3, [&](int l) {
+                const auto [text, number] = consecutiveDate(l / 3);
+                return QStringList{QString::number(code), text, number, QString::number(l % 3 + 1), Medicines[l % 10],
+                                   Posologies[l % 5]};
+            });
+            insertInto("Dbanal.db", 6, dates, [&](int d) {
+                const auto [text, number] = consecutiveDate(d);
+                return QStringList{QString::number(code), text, number, "1", AnalysisTypes[d % 7], "NORMAL"};
+            });
+            insertInto("DbReg.db", 6, dates, [&](int d) {
+                const auto [text, number] = consecutiveDate(d);
+                return QStringList{QString::number(code), text, number, "CONSULTATION", "150000", ""};
+            });
+        }
+        static const char *const Syllables[] = {"AM", "BI", "CO", "DA", "FE", "LO", "MI", "NA", "PRE", "TRA"};
+        insertInto("tablepres.db", 1, StoredMedicines, [](int i) {
+            return QStringList{QString("%1%2%3 %4 MG")
+                                   .arg(Syllables[i % 10], Syllables[(i / 10) % 10], Syllables[(i / 100) % 10])
+                                   .arg(i / 1000 * 100 + 50)};
+        });
+    }
+
 private:
+    // One act a day from the first of January 2005.
+    static std::pair<QString, QString> consecutiveDate(int index) {
+        const QDate day = QDate(2005, 1, 1).addDays(index);
+        return {day.toString("dd/MM/yyyy"), QString::number(QDate(1970, 1, 1).daysTo(day) * 86400)};
+    }
+
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
     // A date of the last ten years, as text and as date number.
@@ -161,10 +204,29 @@ private:
 
 } // namespace
 
+namespace {
+
+void mark(const QString &working, const char *marker) {
+    QFile file(QDir(working).filePath(marker));
+    file.open(QIODevice::WriteOnly);
+}
+
+QString withLargePatients(const QString &working) {
+    if (!QFile::exists(QDir(working).filePath(LargePatientsMarker))) {
+        std::printf("Adding the patients with 18, 500 and 5,000 examination dates (once)...\n");
+        std::fflush(stdout);
+        Generator(dataFolderOf(working)).addLargePatients();
+        mark(working, LargePatientsMarker);
+    }
+    return working;
+}
+
+} // namespace
+
 QString benchWorkingFolder() {
     const QString working = cacheFolder();
     if (QFile::exists(QDir(working).filePath(Marker)))
-        return working;
+        return withLargePatients(working);
     std::printf("Generating the benchmark practice in %s (once)...\n", qPrintable(working));
     std::fflush(stdout);
     QDir(working).removeRecursively();
@@ -174,7 +236,6 @@ QString benchWorkingFolder() {
         qFatal("cannot create %s", qPrintable(data));
     store().close();
     Generator(data).run();
-    QFile marker(QDir(working).filePath(Marker));
-    marker.open(QIODevice::WriteOnly);
-    return working;
+    mark(working, Marker);
+    return withLargePatients(working);
 }

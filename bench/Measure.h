@@ -3,9 +3,17 @@
 #include <QString>
 #include <functional>
 
-// Runs our operation and its reference a few times each and prints one line:
-// name, our time, reference time, ratio (median times in milliseconds).
-void measure(const QString &name, const std::function<void()> &ours, const std::function<void()> &reference,
-             int repeats = 5);
+// The median time of `work` over several runs, in milliseconds; `before` runs ahead of each run, untimed.
+double medianMilliseconds(const std::function<void()> &work, int repeats = 7, const std::function<void()> &before = {});
 
+// Runs our operation and its floor alike (one untimed warm-up each, then medians) and prints one line:
+// name, our median, the floor's median, "ratio R goal G".
+void measure(const QString &name, const std::function<void()> &ours, const std::function<void()> &floor, double goal,
+             int repeats = 7, const std::function<void()> &before = {});
+
+void printTimeLine(const QString &name, double ours, double floor, double goal);
+void printMemoryLine(const QString &name, double megabytes, double goal, const QString &beside = {});
 void printMeasureHeader();
+
+// The process's own memory from /proc/self/status: its peak ("VmHWM") or its current size ("VmRSS"), in MB.
+double processMegabytes(const char *field);

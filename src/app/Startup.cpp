@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTranslator>
 
@@ -45,6 +46,9 @@ std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
     }
     PracticeSettings::load(dataFolder);
     loadScreenFonts();
+    // The style's drawing cache gains entries with every list's colours; kept small, a long session's
+    // memory stays flat however often windows open.
+    QPixmapCache::setCacheLimit(2048);
     // The windows' coordinates were drawn for a desktop whose dialog font is a sans-serif of 8 points.
     QApplication::setFont(screenFont(0));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

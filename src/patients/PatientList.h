@@ -6,8 +6,8 @@
 // A window's list of patients, one row per patient (PatientFields::listRow). It is filled once when the
 // window opens and then kept in step, row by row, by the saves and deletes of that window.
 
-// Fills the list with every stored patient, in name order, straight from the store's rows (a practice
-// of 20,000 patients opens at once).
+// Fills the list with every stored patient, in name order, read straight into compact rows (the list of
+// a large practice opens at once and keeps little memory).
 void fillPatientList(ReportList &list);
 
 // Shows a saved patient: the first row holding its code gets the new values (the code cell stays),

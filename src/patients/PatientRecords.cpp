@@ -124,23 +124,63 @@ std::optional<PatientFields> storedPatient(const QString &code) {
     return PatientFields::fromStored(rows.first());
 }
 
+namespace {
+
+// The search as the engine can run it: the typed name as a range of the name index (every name
+// beginning with it sorts from it up to the next prefix) and every other criterion as an equality, so a
+// search that finds nobody ends without reading the table through. Without a name, the few patients
+// meeting the other criteria are sorted for the first one rather than the whole table walked in name
+// order; names tie as the name index orders them.
+std::pair<QString, QStringList> boundedSearch(const PatientFields &criteria) {
+    const bool byName = !criteria.name.isEmpty();
+    QString sql = QStringLiteral("Select * from fpatient where %1nom>=?").arg(byName ? "" : "+");
+    QStringList values{criteria.name};
+    if (const QString upperEnd = nextPrefix(criteria.name); !upperEnd.isEmpty()) {
+        sql += QStringLiteral(" and nom<?");
+        values << upperEnd;
+    }
+    const std::pair<const char *, const QString &> equalities[] = {{"datenais", criteria.birthDate},
+                                                                   {"sexe", criteria.sex},
+                                                                   {"sf", criteria.familySituation},
+                                                                   {"prof", criteria.profession},
+                                                                   {"tel", criteria.telephone}};
+    bool anyEquality = false;
+    for (const auto &[column, wanted] : equalities) {
+        if (wanted.isEmpty())
+            continue;
+        sql += QStringLiteral(" and %1=?").arg(QLatin1String(column));
+        values << wanted;
+        anyEquality = true;
+    }
+    sql += byName || !anyEquality ? QStringLiteral(" order by nom")
+                                  : QStringLiteral(" order by +nom,+datenais,rowid limit 1");
+    return {sql, values};
+}
+
+} // namespace
+
 std::optional<PatientFields> firstPatientMatching(const PatientFields &criteria) {
     const auto matches = [](const QString &stored, const QString &wanted) {
         return wanted.isEmpty() || stored == wanted;
     };
-    // Every name beginning with the typed one sorts at or after it, so the search starts there and
-    // stops at the first patient who meets every criterion.
-    const std::optional<Row> found =
-        db(Db::Dbpatient)
-            .findRow(QStringLiteral("Select * from fpatient where nom>=? order by nom"), {criteria.name},
-                     [&](const Row &row) {
-                         const PatientFields patient = PatientFields::fromStored(row);
-                         return patient.name.startsWith(criteria.name) &&
-                                matches(patient.birthDate, criteria.birthDate) && matches(patient.sex, criteria.sex) &&
-                                matches(patient.familySituation, criteria.familySituation) &&
-                                matches(patient.profession, criteria.profession) &&
-                                matches(patient.telephone, criteria.telephone);
-                     });
+    bool doubt = false; // a row the engine gave that the criteria, as typed, refuse
+    const auto meetsEveryCriterion = [&](const Row &row) {
+        const PatientFields patient = PatientFields::fromStored(row);
+        const bool met =
+            patient.name.startsWith(criteria.name) && matches(patient.birthDate, criteria.birthDate) &&
+            matches(patient.sex, criteria.sex) && matches(patient.familySituation, criteria.familySituation) &&
+            matches(patient.profession, criteria.profession) && matches(patient.telephone, criteria.telephone);
+        doubt = doubt || !met;
+        return met;
+    };
+    const auto [sql, values] = boundedSearch(criteria);
+    std::optional<Row> found = db(Db::Dbpatient).findRow(sql, values, meetsEveryCriterion);
+    // Should the engine compare a stored value otherwise than as text (a file written by another
+    // program), the search walks every name from the typed one on, as typed.
+    if (doubt)
+        found = db(Db::Dbpatient)
+                    .findRow(QStringLiteral("Select * from fpatient where nom>=? order by nom"), {criteria.name},
+                             meetsEveryCriterion);
     if (!found)
         return std::nullopt;
     return PatientFields::fromStored(*found);

@@ -4,6 +4,7 @@
 #include "patients/PatientForm.h"
 #include "patients/PatientList.h"
 #include "patients/PatientRecords.h"
+#include "platform/Memory.h"
 #include "print/ScreenFonts.h"
 #include "record/MedicalRecordWindow.h"
 #include "ui/Pictures.h"
@@ -148,6 +149,10 @@ void PatientWindow::closeEvent(QCloseEvent *event) {
 }
 
 void openPatientWindow(MedicalRecordWindow &record) {
-    PatientWindow window(record);
-    window.run();
+    {
+        PatientWindow window(record);
+        window.run();
+    }
+    // The list of every patient is gone with the window: its memory goes back to the system.
+    Memory::releaseFreedPages();
 }

@@ -21,4 +21,6 @@ bool takeActDate(const QString &date, DateRule rule = nullptr);
 
 // The dates of a patient's acts for a date chooser: each date once, in the order the query gives
 // them (by date number). The query takes the patient code as its one value; dateEx is column 1.
+// A query grouping by dateEx, ordered by each date's smallest date number, gives the same dates from
+// the (patient, date) index without reading every line.
 QStringList actDates(Connection &connection, const QString &sql, const QString &patientCode);

@@ -18,8 +18,10 @@ const QString SelectExamination = QStringLiteral("Select * from fexamen where co
 } // namespace
 
 QStringList examinationDates(const QString &patientCode) {
-    return actDates(examinations(), QStringLiteral("Select * from fexamen where codepatient=? order by datenum"),
-                    patientCode);
+    return actDates(
+        examinations(),
+        QStringLiteral("Select min(datenum),dateEx from fexamen where codepatient=? group by dateEx order by 1"),
+        patientCode);
 }
 
 std::optional<ExaminationLines> examinationOf(const QString &patientCode, const QString &date) {

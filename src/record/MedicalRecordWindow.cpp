@@ -4,7 +4,9 @@
 #include "common/FieldRules.h"
 #include "common/ProgramState.h"
 #include "print/ScreenFonts.h"
+#include "record/SectionLists.h"
 #include "record/SectionWindows.h"
+#include "ui/CompactRows.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
@@ -149,6 +151,10 @@ QString MedicalRecordWindow::patientCodeForSections() const {
 void MedicalRecordWindow::loadSection(Section section) {
     ReportList *list = sectionList(section);
     list->clearRows();
+    if (std::optional<CompactRows> compact = compactSectionRows(section, programState().currentPatientCode)) {
+        list->addRows(std::move(*compact));
+        return;
+    }
     const SectionRows rows = loadSectionRows(section, programState().currentPatientCode);
     list->addRows(rows.rows);
     if (rows.highlightedRow >= 0)

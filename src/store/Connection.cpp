@@ -207,6 +207,23 @@ bool Connection::forEachRow(const QString &sql, const QStringList &values,
     return true;
 }
 
+bool Connection::forEachStatementRow(const QString &sql, const QStringList &values,
+                                     const std::function<void(sqlite3_stmt *)> &onRow) {
+    Statement statement(*this, sql, values);
+    if (!statement.ready()) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return false;
+    }
+    int status;
+    while ((status = statement.step()) == SQLITE_ROW)
+        onRow(statement.get());
+    if (status != SQLITE_DONE) {
+        reportFailure("Erreur Check DatabaseQuery", statement);
+        return false;
+    }
+    return true;
+}
+
 Rows Connection::query(const QString &sql, const QStringList &values, bool *ok) {
     Rows rows;
     const bool success = forEachRow(sql, values, [&rows](const Row &row) { rows.append(row); });

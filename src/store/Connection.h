@@ -43,6 +43,11 @@ public:
     // The same, handing the rows over one at a time without keeping them.
     bool forEachRow(const QString &sql, const QStringList &values, const std::function<void(const Row &)> &onRow);
 
+    // The same, handing over the engine's statement on each row, for a reader that takes the columns
+    // itself (a long list read without a text list per row).
+    bool forEachStatementRow(const QString &sql, const QStringList &values,
+                             const std::function<void(sqlite3_stmt *)> &onRow);
+
     // The first row the predicate accepts; the rows after it are not read.
     std::optional<Row> findRow(const QString &sql, const QStringList &values,
                                const std::function<bool(const Row &)> &accept);

@@ -1,14 +1,15 @@
 #include "ui/Pictures.h"
 
-#include <QHash>
+#include <map>
 
 static void initialisePictureResources() {
     Q_INIT_RESOURCE(pictures);
 }
 
 namespace {
-QHash<int, QPixmap> &pictures() {
-    static QHash<int, QPixmap> loaded;
+// A node map: a picture handed out stays where it is while later ones are added.
+std::map<int, QPixmap> &pictures() {
+    static std::map<int, QPixmap> loaded;
     return loaded;
 }
 } // namespace
@@ -31,16 +32,22 @@ const QList<int> &pictureNumbers() {
 }
 
 void loadPictures() {
-    if (!pictures().isEmpty())
-        return;
-    initialisePictureResources();
-    for (int number : pictureNumbers())
-        pictures().insert(number, QPixmap(QStringLiteral(":/pictures/%1.png").arg(number, 3, 10, QLatin1Char('0'))));
+    static const bool registered = [] {
+        initialisePictureResources();
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
+// Each picture is decoded the first time a window or a page asks for it: start-up decodes only what
+// the main window shows, and pictures no window of the session shows take no memory.
 const QPixmap &picture(int number) {
     static const QPixmap none;
+    if (const auto found = pictures().find(number); found != pictures().end())
+        return found->second;
+    if (!pictureNumbers().contains(number))
+        return none;
     loadPictures();
-    const auto found = pictures().constFind(number);
-    return found == pictures().constEnd() ? none : *found;
+    const QPixmap decoded(QStringLiteral(":/pictures/%1.png").arg(number, 3, 10, QLatin1Char('0')));
+    return pictures().emplace(number, decoded).first->second;
 }

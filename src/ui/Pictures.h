@@ -32,7 +32,7 @@ constexpr int ToolbarFiller = 200; // 128 x 128
 // Every picture number the program carries, in ascending order.
 const QList<int> &pictureNumbers();
 
-// Loads every picture once; later calls return at once.
+// Makes the pictures available; each is decoded once, when first asked for.
 void loadPictures();
 
 // The picture under a number (a null pixmap for a number the program does not carry).

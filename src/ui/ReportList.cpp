@@ -1,5 +1,7 @@
 #include "ui/ReportList.h"
 
+#include "ui/CompactRows.h"
+
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHash>
@@ -16,7 +18,7 @@ public:
         m_alignments = QList<Qt::Alignment>(columns.size(), Qt::AlignLeft);
     }
 
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
     int columnCount(const QModelIndex &parent = {}) const override {
         return parent.isValid() ? 0 : int(m_titles.size());
     }
@@ -56,22 +58,32 @@ public:
         return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
 
-    QString cell(int row, int column) const { return m_rows.value(row).value(column); }
+    QString cell(int row, int column) const { return m_rows.cell(row, column); }
     const QStringList &titles() const { return m_titles; }
 
     void append(const QList<QStringList> &rows) {
         if (rows.isEmpty())
             return;
-        const int first = int(m_rows.size());
+        const int first = m_rows.size();
         beginInsertRows({}, first, first + int(rows.size()) - 1);
-        m_rows.append(rows); // cells beyond the last column are kept but never shown
+        for (const QStringList &cells : rows)
+            m_rows.append(cells); // cells beyond the last column are kept but never shown
+        endInsertRows();
+    }
+
+    template <typename Rows> void appendCompact(Rows &&rows) {
+        if (rows.isEmpty())
+            return;
+        const int first = m_rows.size();
+        beginInsertRows({}, first, first + rows.size() - 1);
+        m_rows.append(std::forward<Rows>(rows));
         endInsertRows();
     }
 
     void replace(int row, const QStringList &cells) {
         if (row < 0 || row >= m_rows.size())
             return;
-        m_rows[row] = cells;
+        m_rows.replace(row, cells);
         emit dataChanged(index(row, 0), index(row, int(m_titles.size()) - 1));
     }
 
@@ -79,7 +91,7 @@ public:
         if (row < 0 || row >= m_rows.size())
             return;
         beginRemoveRows({}, row, row);
-        m_rows.removeAt(row);
+        m_rows.remove(row);
         // Cell colours follow their rows.
         for (QHash<quint64, QColor> *colours : {&m_backgrounds, &m_foregrounds}) {
             QHash<quint64, QColor> moved;
@@ -105,7 +117,7 @@ public:
         m_alignments[column] = alignment;
         emit headerDataChanged(Qt::Horizontal, column, column);
         if (!m_rows.isEmpty())
-            emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column), {Qt::TextAlignmentRole});
+            emit dataChanged(index(0, column), index(m_rows.size() - 1, column), {Qt::TextAlignmentRole});
     }
     Qt::Alignment alignment(int column) const { return m_alignments.value(column, Qt::AlignLeft); }
 
@@ -131,7 +143,7 @@ private:
 
     QStringList m_titles;
     QList<Qt::Alignment> m_alignments;
-    QList<QStringList> m_rows;
+    CompactRows m_rows;
     QHash<quint64, QColor> m_backgrounds;
     QHash<quint64, QColor> m_foregrounds;
 };
@@ -203,6 +215,14 @@ void ReportList::addRow(const QStringList &cells) {
 
 void ReportList::addRows(const QList<QStringList> &rows) {
     m_rows->append(rows);
+}
+
+void ReportList::addRows(const CompactRows &rows) {
+    m_rows->appendCompact(rows);
+}
+
+void ReportList::addRows(CompactRows &&rows) {
+    m_rows->appendCompact(std::move(rows));
 }
 
 void ReportList::setRow(int row, const QStringList &cells) {

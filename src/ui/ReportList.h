@@ -10,10 +10,12 @@ struct ListColumn {
     int width;
 };
 
+class CompactRows;
 class ReportRows;
 
 // A read-only multi-column list: text rows, column widths and alignment, row and cell colours. The rows
-// live in a light table model, so a list of every patient fills at once.
+// live in a light table model keeping each row as one compact text, so a list of every patient fills
+// at once and holds little memory.
 class ReportList : public QTreeView {
     Q_OBJECT
 public:
@@ -24,6 +26,9 @@ public:
     // Appends a row; cells beyond the last column are not shown.
     void addRow(const QStringList &cells);
     void addRows(const QList<QStringList> &rows);
+    // Long lists built compact (every patient): the rows are taken as they are.
+    void addRows(const CompactRows &rows);
+    void addRows(CompactRows &&rows);
     void setRow(int row, const QStringList &cells);
     void removeRow(int row);
     void clearRows();

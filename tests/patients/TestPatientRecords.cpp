@@ -342,6 +342,21 @@ private slots:
             c.birthDate = "03/03/1990";
         }) << "1";
         QTest::newRow("telephone only") << criteria([](PatientFields &c) { c.telephone = "0777"; }) << "1";
+        QTest::newRow("name and telephone") << criteria([](PatientFields &c) {
+            c.name = "BEN";
+            c.telephone = "0777";
+        }) << "1";
+        QTest::newRow("name and a birth date nobody has") << criteria([](PatientFields &c) {
+            c.name = "BENALI KARIM";
+            c.birthDate = "03/03/1990";
+        }) << "";
+        QTest::newRow("sex, family situation and profession") << criteria([](PatientFields &c) {
+            c.sex = "M";
+            c.familySituation = "M";
+            c.profession = "CARDIOLOGUE";
+        }) << "3";
+        QTest::newRow("a profession nobody has")
+            << criteria([](PatientFields &c) { c.profession = "MENUISIER"; }) << "";
         QTest::newRow("a birth date is never a prefix")
             << criteria([](PatientFields &c) { c.birthDate = "03/03/19"; }) << "";
         QTest::newRow("the name is a prefix, not a part") << criteria([](PatientFields &c) { c.name = "ALI"; }) << "";
@@ -371,11 +386,15 @@ private slots:
         QTest::newRow("nothing typed") << "" << QStringList{};
         QTest::newRow("small letters are other letters") << "car" << QStringList{};
         QTest::newRow("no profession begins so") << "ZZ" << QStringList{};
+        QTest::newRow("accented first letter") << "ÉB" << QStringList{"ÉBÉNISTE"};
+        QTest::newRow("a letter beyond the first plane") << "𝄞" << QStringList{"𝄞 MUSICIEN"};
+        QTest::newRow("the next letter is not taken") << "CARR" << QStringList{"CARRELEUR"};
     }
     void professionSuggestionsBeginWithTheTypedText() {
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
-        for (const char *profession : {"CHAUFFEUR", "CARRELEUR", "CARDIOLOGUE", "CARRELEUR", "ACARISTE"})
+        for (const char *profession : {"CHAUFFEUR", "CARRELEUR", "CARDIOLOGUE", "CARRELEUR", "ACARISTE", "CAS",
+                                       "ÉBÉNISTE", "ÉCRIVAIN", "EBENISTE", "𝄞 MUSICIEN", "𝄟"})
             storeRow(Db::tablefonc, {profession});
         QCOMPARE(professionSuggestions(typed), expected);
     }

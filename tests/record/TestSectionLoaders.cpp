@@ -1,8 +1,10 @@
 #include "common/ProgramState.h"
 #include "record/MedicalRecordWindow.h"
+#include "record/SectionLists.h"
 #include "record/Sections.h"
 #include "store/Store.h"
 #include "support/TestEnvironment.h"
+#include "ui/CompactRows.h"
 
 #include <QtTest>
 
@@ -21,6 +23,10 @@ QStringList act(const QString &code, const QString &date, const QString &dateNum
 }
 
 using Table = QList<QStringList>;
+
+qint64 dateNumberOf(const QString &date) {
+    return QDate(1970, 1, 1).daysTo(QDate::fromString(date, QStringLiteral("dd/MM/yyyy"))) * 86400;
+}
 
 } // namespace
 
@@ -124,6 +130,32 @@ private slots:
     void balanceBeyondThirtyTwoBitsStaysExact() {
         store(Db::DbReg, act("1", "01/02/2023", "1675209600", {"TRAVAUX", "300000000000", ""}));
         QCOMPARE(loadSectionRows(Section::Payments, "1").rows.last().last(), QStringLiteral("3 000 000 000.00"));
+    }
+
+    // The window reads the longest sections straight into its lists: the same rows as the loaders give.
+    void compactRowsAreTheLoadersRows() {
+        store(Db::Dbexamen, act("1", "01/02/2023", "1675209600", {"TOUX", "", "ANGINE", "", "HORS LISTE"}));
+        store(Db::Dbexamen, act("1", "05/02/2023", "1675555200", {"", "", "", "", ""}));
+        store(Db::Dbexamen, act("1", "07/02/2023", "1675728000", {"", "ÉRYTHÈME", "", "FIÈVRE", ""}));
+        for (const QString &date : {"01/02/2023", "05/02/2023", "05/02/2023", "01/02/2023"})
+            for (Db file : {Db::Dbord, Db::Dbanal, Db::Dbradio})
+                store(file, act("1", date, QString::number(dateNumberOf(date)), {"1", "LIGNE " + date, ""}));
+        store(Db::Dbord, act("2", "05/02/2023", "1675555200", {"1", "AUTRE PATIENT", ""}));
+        // Values a file written by another program may hold: no text at all, or a number.
+        QVERIFY(
+            db(Db::Dbexamen)
+                .execute(QStringLiteral("insert into fexamen values(1,'09/02/2023',1675900800,NULL,42,NULL,'',NULL)")));
+        QVERIFY(db(Db::Dbord).execute(QStringLiteral("insert into fOrd values(1,NULL,1675900800,1,NULL,7)")));
+        for (Section section : {Section::Examination, Section::Prescription, Section::Analyses, Section::Radiology})
+            for (const QString &code : {"1", "2", "3"}) {
+                const std::optional<CompactRows> compact = compactSectionRows(section, code);
+                QVERIFY(compact);
+                Table rows;
+                for (int row = 0; row < compact->size(); ++row)
+                    rows << compact->cells(row);
+                QCOMPARE(rows, loadSectionRows(section, code).rows);
+            }
+        QVERIFY(!compactSectionRows(Section::Payments, "1"));
     }
 
     void windowFillsItsListsFromTheLoaders() {
