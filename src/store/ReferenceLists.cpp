@@ -45,10 +45,18 @@ QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QSt
             suggestions << entry;
     };
     const auto take = [&](const Row &row) { takeEntry(row.value(0)); };
-    // Only the first column is read: one text per entry.
+    // Only the first column is read, and compared as the engine's UTF-8: a text becomes a QString only
+    // when it is kept.
+    const QByteArray typedUtf8 = typed.toUtf8();
+    QByteArray lastKept;
     const auto takeFirstColumn = [&](sqlite3_stmt *statement) {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, 0));
-        takeEntry(text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, 0)) : QString());
+        const QByteArrayView entry(text, text ? sqlite3_column_bytes(statement, 0) : 0);
+        if (!entry.startsWith(typedUtf8) || (!suggestions.isEmpty() && entry == lastKept))
+            return;
+        lastKept.resize(entry.size()); // the same room serves every entry
+        std::copy(entry.begin(), entry.end(), lastKept.begin());
+        suggestions << QString::fromUtf8(entry);
     };
     const QString upperEnd = nextPrefix(typed);
     const QString ranged = rangeQuery(sortedQuery, !upperEnd.isEmpty());
