@@ -2,6 +2,7 @@
 
 #include "store/Store.h"
 
+#include <QHash>
 #include <sqlite3.h>
 
 QString nextPrefix(const QString &prefix) {
@@ -34,6 +35,15 @@ QString rangeQuery(const QString &sortedQuery, bool withUpperEnd) {
     return sortedQuery.left(order) + bounds.arg(column) + sortedQuery.mid(order);
 }
 
+// Each list's range query is made once: a keystroke reads the entries, not the query's text.
+QString rememberedRangeQuery(const QString &sortedQuery, bool withUpperEnd) {
+    static QHash<QString, QString> made[2];
+    QHash<QString, QString> &queries = made[withUpperEnd ? 1 : 0];
+    if (const auto found = queries.constFind(sortedQuery); found != queries.cend())
+        return *found;
+    return *queries.insert(sortedQuery, rangeQuery(sortedQuery, withUpperEnd));
+}
+
 } // namespace
 
 QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QString &typed) {
@@ -59,7 +69,7 @@ QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QSt
         suggestions << QString::fromUtf8(entry);
     };
     const QString upperEnd = nextPrefix(typed);
-    const QString ranged = rangeQuery(sortedQuery, !upperEnd.isEmpty());
+    const QString ranged = rememberedRangeQuery(sortedQuery, !upperEnd.isEmpty());
     if (ranged.isEmpty()) {
         db(which).forEachRow(sortedQuery, {}, take);
     } else if (!upperEnd.isEmpty()) {
