@@ -39,14 +39,16 @@ void printMemoryLine(const QString &name, double megabytes, double goal, const Q
 }
 
 void measure(const QString &name, const std::function<void()> &ours, const std::function<void()> &floor, double goal,
-             int repeats, const std::function<void()> &before) {
+             int repeats, const std::function<void()> &before, const std::function<void()> &floorBefore) {
     // One untimed run of each warms the caches of both sides alike.
     if (before)
         before();
     ours();
+    if (floorBefore)
+        floorBefore();
     floor();
     const double ourTime = medianMilliseconds(ours, repeats, before);
-    const double floorTime = medianMilliseconds(floor, repeats);
+    const double floorTime = medianMilliseconds(floor, repeats, floorBefore);
     printTimeLine(name, ourTime, floorTime, goal);
 }
 

@@ -38,6 +38,13 @@ MainWindow::MainWindow()
     placeLogo();
 }
 
+QList<int> MainWindow::picturesShown() {
+    QList<int> numbers;
+    for (int i = 0; i < Picture::ToolbarCount; ++i)
+        numbers << Picture::ToolbarFirst + i;
+    return numbers << Picture::ToolbarFiller << Picture::Logo;
+}
+
 void MainWindow::buildMenu() {
     for (const Menu &menu : mainMenu()) {
         QMenu *titleMenu = menuBar()->addMenu(QString::fromUtf8(menu.title));

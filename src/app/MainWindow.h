@@ -14,6 +14,9 @@ public:
     // Builds the window for the desktop width read at start-up.
     MainWindow();
 
+    // The pictures the window shows as soon as it opens, in the order it asks for them.
+    static QList<int> picturesShown();
+
     // Runs the action of an event number (menu item or toolbar button); unknown numbers do nothing.
     void dispatch(int event);
 

@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
-#include "print/PracticeSettings.h"
 #include "common/ProgramState.h"
 #include "platform/FilePrivacy.h"
 #include "platform/Messages.h"
+#include "print/PracticeSettings.h"
 #include "print/ScreenFonts.h"
 #include "store/DataFolderLock.h"
 #include "store/Store.h"
@@ -13,11 +13,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmapCache>
 #include <QScreen>
 #include <QTranslator>
+#include <thread>
 
 namespace {
 
@@ -27,7 +29,10 @@ std::unique_ptr<DataFolderLock> heldLock;
 } // namespace
 
 std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
-    loadPictures();
+    // The main window's pictures are decoded while the data files open.
+    decodePicturesAhead(MainWindow::picturesShown());
+    // The system's font list is read meanwhile too: the main window's first layout waits for it.
+    std::jthread fontList([] { QFontDatabase::families(); });
     const QString dataFolder = dataFolderOf(workingFolder);
     heldLock.reset();
     if (!FilePrivacy::makeOwnerOnlyFolder(dataFolder)) {
@@ -45,6 +50,7 @@ std::unique_ptr<MainWindow> startUp(const QString &workingFolder) {
         return nullptr;
     }
     PracticeSettings::load(dataFolder);
+    fontList.join(); // the program's fonts and their substitutes are set up once the list is read
     loadScreenFonts();
     // The style's drawing cache gains entries with every list's colours; kept small, a long session's
     // memory stays flat however often windows open.

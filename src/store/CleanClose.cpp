@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <sys/stat.h>
 
 namespace CleanClose {
@@ -25,7 +24,11 @@ QString stamp(const QString &path) {
         .arg(quint64(status.st_ino));
 }
 
-QHash<QString, QString> takeRecord(const QString &dataFolder) {
+namespace {
+const QByteArray LayoutLine = "layout\t";
+} // namespace
+
+QHash<QString, QString> takeRecord(const QString &dataFolder, const QString &layout) {
     QHash<QString, QString> unchanged;
     const QString path = QDir(dataFolder).filePath(recordFileName());
     QFile file(path);
@@ -34,7 +37,13 @@ QHash<QString, QString> takeRecord(const QString &dataFolder) {
     const QList<QByteArray> lines = file.readAll().split('\n');
     file.close();
     QFile::remove(path);
+    const QByteArray recordedLayout =
+        !lines.isEmpty() && lines.first().startsWith(LayoutLine) ? lines.first().mid(LayoutLine.size()) : QByteArray();
+    if (recordedLayout != layout.toUtf8())
+        return unchanged;
     for (const QByteArray &line : lines) {
+        if (line.startsWith(LayoutLine))
+            continue;
         const qsizetype tab = line.indexOf('\t');
         if (tab <= 0)
             continue;
@@ -46,20 +55,29 @@ QHash<QString, QString> takeRecord(const QString &dataFolder) {
     return unchanged;
 }
 
-void writeRecord(const QString &dataFolder, const QStringList &fileNames) {
+void writeRecord(const QString &dataFolder, const QStringList &fileNames, const QString &layout) {
     QByteArray text;
+    if (!layout.isEmpty())
+        text += LayoutLine + layout.toUtf8() + '\n';
     for (const QString &name : fileNames) {
         const QString fileStamp = stamp(QDir(dataFolder).filePath(name));
         if (!fileStamp.isEmpty())
             text += name.toUtf8() + '\t' + fileStamp.toUtf8() + '\n';
     }
+    // Written aside and renamed into place, without waiting for the disk: a record lost or cut short by
+    // a crash right after closing stands for fewer files, and those are only checked again.
     const QString path = QDir(dataFolder).filePath(recordFileName());
-    QSaveFile file(path);
+    const QString aside = path + QStringLiteral(".new");
+    QFile::remove(aside);
+    QFile file(aside);
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(text);
-    file.commit();
+    const bool written = file.write(text) == text.size();
+    file.close();
+    QFile::remove(path);
+    if (!written || !QFile::rename(aside, path))
+        QFile::remove(aside);
 }
 
 } // namespace CleanClose

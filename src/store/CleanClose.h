@@ -12,11 +12,13 @@
 namespace CleanClose {
 
 // The files found unchanged since the program last closed them cleanly (file name → stamp); the
-// record is removed.
-QHash<QString, QString> takeRecord(const QString &dataFolder);
+// record is removed. A record written for another layout of the tables and indexes (`layout`, as
+// given to writeRecord) stands for no file: files left by a program that made other tables or indexes
+// are checked and prepared again.
+QHash<QString, QString> takeRecord(const QString &dataFolder, const QString &layout = {});
 
-// Writes the record of the given files, owner-only.
-void writeRecord(const QString &dataFolder, const QStringList &fileNames);
+// Writes the record of the given files, owner-only, for the given layout of their tables and indexes.
+void writeRecord(const QString &dataFolder, const QStringList &fileNames, const QString &layout = {});
 
 // The size, modification time and identity of a file; empty when it cannot be read.
 QString stamp(const QString &path);

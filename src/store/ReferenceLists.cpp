@@ -2,6 +2,7 @@
 
 #include "store/Store.h"
 
+#include <QHash>
 #include <sqlite3.h>
 
 QString nextPrefix(const QString &prefix) {
@@ -34,6 +35,15 @@ QString rangeQuery(const QString &sortedQuery, bool withUpperEnd) {
     return sortedQuery.left(order) + bounds.arg(column) + sortedQuery.mid(order);
 }
 
+// Each list's range query is made once: a keystroke reads the entries, not the query's text.
+QString rememberedRangeQuery(const QString &sortedQuery, bool withUpperEnd) {
+    static QHash<QString, QString> made[2];
+    QHash<QString, QString> &queries = made[withUpperEnd ? 1 : 0];
+    if (const auto found = queries.constFind(sortedQuery); found != queries.cend())
+        return *found;
+    return *queries.insert(sortedQuery, rangeQuery(sortedQuery, withUpperEnd));
+}
+
 } // namespace
 
 QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QString &typed) {
@@ -45,13 +55,21 @@ QStringList referenceSuggestions(Db which, const QString &sortedQuery, const QSt
             suggestions << entry;
     };
     const auto take = [&](const Row &row) { takeEntry(row.value(0)); };
-    // Only the first column is read: one text per entry.
+    // Only the first column is read, and compared as the engine's UTF-8: a text becomes a QString only
+    // when it is kept.
+    const QByteArray typedUtf8 = typed.toUtf8();
+    QByteArray lastKept;
     const auto takeFirstColumn = [&](sqlite3_stmt *statement) {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, 0));
-        takeEntry(text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, 0)) : QString());
+        const QByteArrayView entry(text, text ? sqlite3_column_bytes(statement, 0) : 0);
+        if (!entry.startsWith(typedUtf8) || (!suggestions.isEmpty() && entry == lastKept))
+            return;
+        lastKept.resize(entry.size()); // the same room serves every entry
+        std::copy(entry.begin(), entry.end(), lastKept.begin());
+        suggestions << QString::fromUtf8(entry);
     };
     const QString upperEnd = nextPrefix(typed);
-    const QString ranged = rangeQuery(sortedQuery, !upperEnd.isEmpty());
+    const QString ranged = rememberedRangeQuery(sortedQuery, !upperEnd.isEmpty());
     if (ranged.isEmpty()) {
         db(which).forEachRow(sortedQuery, {}, take);
     } else if (!upperEnd.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "store/CleanClose.h"
 #include "store/FileChecks.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,6 +46,22 @@ bool prepareTable(Connection &connection, const TableDefinition &definition) {
     return connection.execute(QStringLiteral("COMMIT"));
 }
 
+// What a file made by this program holds besides its rows: its table and indexes. A file closed
+// cleanly under the same layout needs neither checked nor made again.
+QString tablesLayout() {
+    static const QString layout = [] {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        for (const TableDefinition &definition : tableDefinitions()) {
+            hash.addData(QByteArrayView(definition.file));
+            hash.addData(createTableStatement(definition).toUtf8());
+            for (const QString &columns : definition.indexedColumnSets)
+                hash.addData(createIndexStatement(definition, columns).toUtf8());
+        }
+        return QString::fromLatin1(hash.result().toHex());
+    }();
+    return layout;
+}
+
 } // namespace
 
 Store &store() {
@@ -73,7 +90,9 @@ void reportBusy(Db db) {
 }
 
 // Opens one file, writing into it only once it is known to hold our table undamaged (or nothing at
-// all). False, after telling the user why, when the program cannot work with it.
+// all). A file exactly as the program left it at its last clean close, under the same layout, holds
+// our table and indexes already: it is neither checked nor prepared again. False, after telling the
+// user why, when the program cannot work with it.
 bool openDataFile(Connection &connection, const TableDefinition &definition, const QDir &folder, bool closedCleanly) {
     const QString path = folder.filePath(QLatin1String(definition.file));
     // A new file is made owner-only before the engine writes into it; its journal takes the same rights.
@@ -96,7 +115,14 @@ bool openDataFile(Connection &connection, const TableDefinition &definition, con
         refuseOpening(definition.db);
         return false;
     }
-    const FileCheck check = checkDataFile(connection.handle(), definition, !closedCleanly);
+    if (closedCleanly) {
+        if (connection.prepareForWriting())
+            return true;
+        connection.close();
+        refuseOpening(definition.db);
+        return false;
+    }
+    const FileCheck check = checkDataFile(connection.handle(), definition, true);
     if (check.outcome == FileCheck::Outcome::Busy) {
         connection.close();
         reportBusy(definition.db);
@@ -124,7 +150,7 @@ bool Store::open(const QString &dataFolder) {
         return false;
     }
     const QDir folder(dataFolder);
-    const QHash<QString, QString> closedCleanly = CleanClose::takeRecord(dataFolder);
+    const QHash<QString, QString> closedCleanly = CleanClose::takeRecord(dataFolder, tablesLayout());
     // On the first file the program cannot work with, what was opened is closed and the later files
     // are neither opened nor created.
     for (const TableDefinition &definition : tableDefinitions()) {
@@ -146,7 +172,7 @@ void Store::close() {
         QStringList files;
         for (const TableDefinition &definition : tableDefinitions())
             files << QLatin1String(definition.file);
-        CleanClose::writeRecord(m_folder, files);
+        CleanClose::writeRecord(m_folder, files, tablesLayout());
     }
     m_open = false;
 }

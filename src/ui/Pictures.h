@@ -35,5 +35,9 @@ const QList<int> &pictureNumbers();
 // Makes the pictures available; each is decoded once, when first asked for.
 void loadPictures();
 
+// Starts decoding these pictures on a thread of their own, so that start-up's other work runs
+// meanwhile; picture() waits for one still being decoded.
+void decodePicturesAhead(const QList<int> &numbers);
+
 // The picture under a number (a null pixmap for a number the program does not carry).
 const QPixmap &picture(int number);

@@ -1,3 +1,4 @@
+#include "store/CleanClose.h"
 #include "store/DataFolderLock.h"
 #include "store/Store.h"
 #include "store/WritePatterns.h"
@@ -128,6 +129,35 @@ private slots:
         makeFile(data.filePath(QStringLiteral("Dbexamen.db")), FileState::DamagedPages);
         QVERIFY(!store().open(m_env->dataFolder()));
         QCOMPARE(m_env->messages().texts(), QStringList{"Ouverture data\\Dbexamen.db impossible!\nfichier endommagé"});
+    }
+
+    // A file closed cleanly keeps its indexes untouched at the next start; one closed by a program that
+    // made other tables or indexes (another layout in the record) gets ours made again.
+    void aFileClosedUnderAnotherLayoutGetsItsIndexesMadeAgain_data() {
+        QTest::addColumn<bool>("sameLayout");
+        QTest::newRow("same layout: not prepared again") << true;
+        QTest::newRow("another layout: indexes made again") << false;
+    }
+    void aFileClosedUnderAnotherLayoutGetsItsIndexesMadeAgain() {
+        QFETCH(bool, sameLayout);
+        store().close();
+        const QDir data(m_env->dataFolder());
+        const QString examinations = data.filePath(QStringLiteral("Dbexamen.db"));
+        const QString layout = QString::fromUtf8(
+            contentsOf(data.filePath(CleanClose::recordFileName())).split('\n').first().split('\t').last());
+        QVERIFY(!layout.isEmpty());
+        runSql(examinations, "DROP INDEX idx_fexamen_datenum");
+        CleanClose::takeRecord(m_env->dataFolder(), layout);
+        CleanClose::writeRecord(m_env->dataFolder(), {QStringLiteral("Dbexamen.db")},
+                                sameLayout ? layout : QStringLiteral("an older layout"));
+
+        QVERIFY(store().open(m_env->dataFolder()));
+        const QStringList indexes =
+            db(Db::Dbexamen)
+                .query(QStringLiteral("Select name from sqlite_master where type='index' and name=?"),
+                       {QStringLiteral("idx_fexamen_datenum")})
+                .value(0);
+        QCOMPARE(indexes.isEmpty(), sameLayout);
     }
 
     void startUpTakesAnEmptyFileOrTheTableSpelledOtherwise_data() {
