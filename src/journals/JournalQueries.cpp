@@ -5,6 +5,7 @@
 #include "store/Store.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
@@ -110,15 +111,42 @@ private:
         // The first row of a code is the one a lookup would find.
         if (added.start >= 0)
             return;
+        const QByteArrayView name = storedText(row, 1);
+        const QByteArrayView age = storedText(row, 2);
+        const QByteArrayView unit = storedText(row, 3);
+        const auto [situation, children] = familyCell(storedText(row, 4), storedText(row, 5));
+        const bool spaceBetween = !situation.isEmpty() && !children.isEmpty();
+        const qsizetype familySize = situation.size() + (spaceBetween ? 1 : 0) + children.size();
         added.start = m_text.size();
-        m_text.append(storedText(row, 1));
-        added.nameEnd = m_text.size();
-        m_text.append(storedText(row, 2)).append(' ').append(storedText(row, 3));
-        added.ageEnd = m_text.size();
-        m_family.clear();
-        m_family.append(storedText(row, 4)).append(' ').append(storedText(row, 5));
-        m_text.append(withoutOuterSpaces(m_family));
-        added.familyEnd = m_text.size();
+        added.nameEnd = added.start + name.size();
+        added.ageEnd = added.nameEnd + age.size() + 1 + unit.size();
+        added.familyEnd = added.ageEnd + familySize;
+        m_text.resize(added.familyEnd);
+        char *place = m_text.data() + added.start;
+        place = std::copy(name.begin(), name.end(), place);
+        place = std::copy(age.begin(), age.end(), place);
+        *place++ = ' ';
+        place = std::copy(unit.begin(), unit.end(), place);
+        place = std::copy(situation.begin(), situation.end(), place);
+        if (spaceBetween)
+            *place++ = ' ';
+        std::copy(children.begin(), children.end(), place);
+    }
+
+    // The family situation and the children joined by a space, the whole without outer spaces: the two parts
+    // left to write, a space going between them when both are there.
+    static std::pair<QByteArrayView, QByteArrayView> familyCell(QByteArrayView situation, QByteArrayView children) {
+        situation = withoutOuterSpaces(situation).isEmpty() ? QByteArrayView() : situation;
+        children = withoutOuterSpaces(children).isEmpty() ? QByteArrayView() : children;
+        if (situation.isEmpty())
+            return {QByteArrayView(), withoutOuterSpaces(children)};
+        while (situation.front() == ' ')
+            situation = situation.sliced(1);
+        if (children.isEmpty())
+            return {withoutOuterSpaces(situation), QByteArrayView()};
+        while (children.back() == ' ')
+            children.chop(1);
+        return {situation, children};
     }
 
     static constexpr qsizetype PreloadAbove = 2000;
@@ -128,7 +156,6 @@ private:
     std::vector<Entry> m_byNumber;
     std::unordered_map<std::string, Entry> m_byText;
     QByteArray m_text;
-    QByteArray m_family; // the family cell while it is trimmed
 };
 
 // The patient a journal is asked for: "0" for every patient, nothing when the name is unknown.
@@ -158,6 +185,9 @@ struct ActSource {
 // About what a journal row takes, so a long journal is filled without being moved as it grows.
 constexpr qsizetype RowBytesGuess = 96;
 
+// Where the diagnoses of a consultation start among its columns.
+constexpr int FirstDiagnosis = 2;
+
 ActSource actSource(Journal journal) {
     switch (journal) {
     case Journal::Consultations:
@@ -169,27 +199,30 @@ ActSource actSource(Journal journal) {
     }
 }
 
-void addConsultationRow(CompactRows &rows, sqlite3_stmt *act, const PatientCells &patient) {
-    rows.startRow(6);
-    rows.addUtf8Cell({storedText(act, 0)});
-    rows.addUtf8Cell({storedText(act, 1)});
-    rows.addUtf8Cell({patient.name});
-    rows.addUtf8Cell({patient.age});
-    rows.addUtf8Cell({patient.family});
-    // The five diagnoses, each trimmed, joined by "." even when empty.
-    rows.addUtf8Cell({withoutOuterSpaces(storedText(act, 2)), ".", withoutOuterSpaces(storedText(act, 3)), ".",
-                      withoutOuterSpaces(storedText(act, 4)), ".", withoutOuterSpaces(storedText(act, 5)), ".",
-                      withoutOuterSpaces(storedText(act, 6))});
+// The five diagnoses, each without outer spaces, joined by "." even when empty; `joined` is room reused row
+// after row.
+QByteArrayView diagnosesCell(sqlite3_stmt *act, std::string &joined) {
+    joined.clear();
+    for (int column = FirstDiagnosis; column < FirstDiagnosis + 5; ++column) {
+        if (column > FirstDiagnosis)
+            joined += '.';
+        const QByteArrayView diagnosis = withoutOuterSpaces(storedText(act, column));
+        joined.append(diagnosis.data(), size_t(diagnosis.size()));
+    }
+    return QByteArrayView(joined.data(), qsizetype(joined.size()));
 }
 
-void addActLineRow(CompactRows &rows, int number, sqlite3_stmt *act, const PatientCells &patient) {
-    const QByteArray numberText = QByteArray::number(number);
-    rows.startRow(5);
-    rows.addUtf8Cell({numberText});
-    rows.addUtf8Cell({storedText(act, 1)});
-    rows.addUtf8Cell({patient.name});
-    rows.addUtf8Cell({storedText(act, 2)});
-    rows.addUtf8Cell({storedText(act, 3)});
+void addActRow(Journal journal, CompactRows &rows, int number, sqlite3_stmt *act, const PatientCells &patient,
+               std::string &room) {
+    if (journal == Journal::Consultations) {
+        rows.appendRow({storedText(act, 0), storedText(act, 1), patient.name, patient.age, patient.family,
+                        diagnosesCell(act, room)});
+        return;
+    }
+    char numberText[16];
+    const auto written = std::to_chars(std::begin(numberText), std::end(numberText), number);
+    rows.appendRow({QByteArrayView(numberText, written.ptr - numberText), storedText(act, 1), patient.name,
+                    storedText(act, 2), storedText(act, 3)});
 }
 
 JournalResult actsJournal(Journal journal, const QString &patientCode, const QStringList &bounds,
@@ -208,6 +241,7 @@ JournalResult actsJournal(Journal journal, const QString &patientCode, const QSt
     JournalResult result;
     result.rows.reserve(int(total), total * RowBytesGuess);
     qsizetype done = 0;
+    std::string room;
     acts.forEachStatementRow(QStringLiteral("Select %1%2 order by %3")
                                  .arg(QLatin1String(source.columns), where, QLatin1String(source.order)),
                              values, [&](sqlite3_stmt *act) {
@@ -219,10 +253,7 @@ JournalResult actsJournal(Journal journal, const QString &patientCode, const QSt
                                  if (!patient)
                                      return;
                                  ++result.count;
-                                 if (journal == Journal::Consultations)
-                                     addConsultationRow(result.rows, act, *patient);
-                                 else
-                                     addActLineRow(result.rows, result.count, act, *patient);
+                                 addActRow(journal, result.rows, result.count, act, *patient, room);
                              });
     if (progress)
         progress(total, total);
