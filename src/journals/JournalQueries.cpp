@@ -10,7 +10,6 @@
 #include <sqlite3.h>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -21,11 +20,6 @@ const QString AllPatients = QStringLiteral("0");
 QByteArrayView storedText(sqlite3_stmt *row, int column) {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(row, column));
     return text ? QByteArrayView(text, sqlite3_column_bytes(row, column)) : QByteArrayView();
-}
-
-std::string storedKey(sqlite3_stmt *row, int column) {
-    const QByteArrayView text = storedText(row, column);
-    return std::string(text.data(), size_t(text.size()));
 }
 
 QByteArrayView withoutOuterSpaces(QByteArrayView text) {
@@ -39,6 +33,33 @@ QByteArrayView withoutOuterSpaces(QByteArrayView text) {
 // Codepatient, nom, age, umage, sf, enf.
 const QString PatientColumns = QStringLiteral("Select Codepatient,nom,age,umage,sf,enf from fpatient");
 
+// A value for each patient code met. Codes written as plain numbers (as the practice allocates them) are
+// found by their number, any other code by its text; a code not met yet reads as a new T.
+template <typename T> class CodeTable {
+public:
+    explicit CodeTable(qsizetype expectedCodes = 0) : m_numberedBelow(std::max<qsizetype>(4 * expectedCodes, 65536)) {}
+
+    T &operator[](QByteArrayView code) {
+        qsizetype number = 0;
+        bool plain = !code.isEmpty() && code.size() <= 9 && code.front() != '0';
+        for (qsizetype i = 0; plain && i < code.size(); ++i) {
+            plain = code[i] >= '0' && code[i] <= '9';
+            number = number * 10 + (code[i] - '0');
+        }
+        if (plain && number < m_numberedBelow) {
+            if (number >= qsizetype(m_byNumber.size()))
+                m_byNumber.resize(size_t(std::max(number + 1, 2 * qsizetype(m_byNumber.size()))));
+            return m_byNumber[size_t(number)];
+        }
+        return m_byText[std::string(code.data(), size_t(code.size()))];
+    }
+
+private:
+    qsizetype m_numberedBelow;
+    std::vector<T> m_byNumber;
+    std::unordered_map<std::string, T> m_byText;
+};
+
 // What a journal shows of a patient: the name, the age and its unit, the family situation and children.
 struct PatientCells {
     QByteArrayView name;
@@ -51,7 +72,7 @@ struct PatientCells {
 class PatientDirectory {
 public:
     explicit PatientDirectory(qsizetype expectedRows)
-        : m_preloaded(expectedRows > PreloadAbove), m_numberedBelow(std::max<qsizetype>(4 * expectedRows, 65536)) {
+        : m_preloaded(expectedRows > PreloadAbove), m_entries(expectedRows) {
         if (!m_preloaded)
             return;
         m_text.reserve(expectedRows * PatientBytesGuess);
@@ -89,22 +110,7 @@ private:
         qsizetype familyEnd = 0;
     };
 
-    // Codes written as plain numbers (as the practice allocates them) are found by their number, any other
-    // code by its text.
-    Entry &entry(QByteArrayView code) {
-        qsizetype number = 0;
-        bool plain = !code.isEmpty() && code.size() <= 9 && code.front() != '0';
-        for (qsizetype i = 0; plain && i < code.size(); ++i) {
-            plain = code[i] >= '0' && code[i] <= '9';
-            number = number * 10 + (code[i] - '0');
-        }
-        if (plain && number < m_numberedBelow) {
-            if (number >= qsizetype(m_byNumber.size()))
-                m_byNumber.resize(size_t(std::max(number + 1, 2 * qsizetype(m_byNumber.size()))));
-            return m_byNumber[size_t(number)];
-        }
-        return m_byText[std::string(code.data(), size_t(code.size()))];
-    }
+    Entry &entry(QByteArrayView code) { return m_entries[code]; }
 
     void add(QByteArrayView code, sqlite3_stmt *row) {
         Entry &added = entry(code);
@@ -152,9 +158,7 @@ private:
     static constexpr qsizetype PreloadAbove = 2000;
     static constexpr qsizetype PatientBytesGuess = 40;
     bool m_preloaded;
-    qsizetype m_numberedBelow;
-    std::vector<Entry> m_byNumber;
-    std::unordered_map<std::string, Entry> m_byText;
+    CodeTable<Entry> m_entries;
     QByteArray m_text;
 };
 
@@ -290,9 +294,12 @@ JournalResult runJournal(Journal journal, const JournalRequest &request, const J
 }
 
 JournalPatientNames journalPatientNames() {
-    std::unordered_set<std::string> withAccount;
+    struct Account {
+        bool exists = false;
+    };
+    CodeTable<Account> accounts;
     db(Db::DbReg).forEachStatementRow(QStringLiteral("Select distinct Codepatient from fReg"), {},
-                                      [&withAccount](sqlite3_stmt *row) { withAccount.insert(storedKey(row, 0)); });
+                                      [&accounts](sqlite3_stmt *row) { accounts[storedText(row, 0)].exists = true; });
     // Read in table order and sorted here: the names' index would fetch every row out of order. The names
     // stay in UTF-8 end to end until they are in their order.
     struct Patient {
@@ -306,7 +313,7 @@ JournalPatientNames journalPatientNames() {
     db(Db::Dbpatient)
         .forEachStatementRow(QStringLiteral("Select Codepatient,nom from fpatient"), {}, [&](sqlite3_stmt *row) {
             const QByteArrayView name = storedText(row, 1);
-            patients.push_back({text.size(), name.size(), withAccount.contains(storedKey(row, 0))});
+            patients.push_back({text.size(), name.size(), accounts[storedText(row, 0)].exists});
             text.append(name);
         });
     const QByteArrayView names(text);
