@@ -173,8 +173,7 @@ std::optional<QString> requestedPatient(const QString &name) {
 }
 
 QStringList period(const JournalRequest &request) {
-    return {dateNumberText(request.from.toString(QStringLiteral("dd/MM/yyyy"))),
-            dateNumberText(request.to.toString(QStringLiteral("dd/MM/yyyy")))};
+    return {QString::number(dateNumber(request.from)), QString::number(dateNumber(request.to))};
 }
 
 // The acts of the period for one patient or for all, by date and then in the order of the act's lines:

@@ -145,6 +145,33 @@ private slots:
         QCOMPARE(last, total);
     }
 
+    // The family cell is the situation and the children joined by a space, without outer spaces.
+    void theFamilyCellJoinsSituationAndChildren_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("children");
+        QTest::addColumn<QString>("cell");
+        const auto row = [](const char *name, const QString &situation, const QString &children, const QString &cell) {
+            QTest::newRow(name) << situation << children << cell;
+        };
+        row("both", "M", "2", "M 2");
+        row("situation alone", " C  ", "", "C");
+        row("children alone", "", " 3 ", "3");
+        row("blank situation", "   ", "1", "1");
+        row("blank children", "V", "  ", "V");
+        row("inner spaces kept", " M  ", "  2 ", "M     2");
+        row("neither", " ", " ", "");
+    }
+    void theFamilyCellJoinsSituationAndChildren() {
+        QFETCH(QString, situation);
+        QFETCH(QString, children);
+        QFETCH(QString, cell);
+        storePatient("4", "FAMILLE TEST", "40", "ans", situation, children);
+        storeExamination("4", "05/01/2024", {"", "", "", "", ""});
+        const JournalResult result = runJournal(Journal::Consultations, {"FAMILLE TEST", January1, January31});
+        QCOMPARE(rowTexts(result.rows),
+                 QList<QStringList>({{"4", "05/01/2024", "FAMILLE TEST", "40 ans", cell, "...."}}));
+    }
+
     // Codes that are not numbers are found by their text, whether the journal looks each patient up or reads
     // them all, and an act whose code names no patient stays out.
     void patientsWhoseCodeIsTextAreFound_data() {
