@@ -188,6 +188,9 @@ struct ActSource {
 // About what a journal row takes, so a long journal is filled without being moved as it grows.
 constexpr qsizetype RowBytesGuess = 96;
 
+// A long journal reports its progress every so many rows, often enough for the bar, not on each row.
+constexpr qsizetype ProgressEveryRows = 64;
+
 // Where the diagnoses of a consultation start among its columns.
 constexpr int FirstDiagnosis = 2;
 
@@ -248,7 +251,7 @@ JournalResult actsJournal(Journal journal, const QString &patientCode, const QSt
     acts.forEachStatementRow(QStringLiteral("Select %1%2 order by %3")
                                  .arg(QLatin1String(source.columns), where, QLatin1String(source.order)),
                              values, [&](sqlite3_stmt *act) {
-                                 if (progress)
+                                 if (progress && done % ProgressEveryRows == 0)
                                      progress(done, total);
                                  ++done;
                                  // Acts of a patient who has been deleted are left out and take no number.
