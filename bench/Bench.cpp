@@ -459,7 +459,7 @@ void measureJournals(DirectSqlite &direct) {
     measure(
         QStringLiteral("journal of credits: one patient, one year"), [&] { showYear(Journal::Credits); },
         [&] {
-            direct.run(Db::Dbpatient, QStringLiteral("Select * from fpatient where nom=?"), {name});
+            direct.run(Db::Dbpatient, QStringLiteral("Select Codepatient from fpatient where nom=?"), {name});
             direct.run(Db::DbReg,
                        QStringLiteral("Select * from fReg where codepatient=? and datenum>=? and datenum<=? order by "
                                       "datenum"),

@@ -166,10 +166,12 @@ private:
 std::optional<QString> requestedPatient(const QString &name) {
     if (name.isEmpty())
         return AllPatients;
-    const Rows rows = db(Db::Dbpatient).query(QStringLiteral("Select * from fpatient where nom=?"), {name});
-    if (rows.isEmpty())
+    const std::optional<Row> first = db(Db::Dbpatient)
+                                         .findRow(QStringLiteral("Select Codepatient from fpatient where nom=?"),
+                                                  {name}, [](const Row &) { return true; });
+    if (!first)
         return std::nullopt;
-    return rows.first().value(0);
+    return first->value(0);
 }
 
 QStringList period(const JournalRequest &request) {
