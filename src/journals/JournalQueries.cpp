@@ -9,6 +9,7 @@
 #include <optional>
 #include <sqlite3.h>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -313,7 +314,6 @@ JournalPatientNames journalPatientNames() {
     };
     std::vector<Patient> patients;
     QByteArray text;
-    bool beyondBasicPlane = false;
     db(Db::Dbpatient)
         .forEachStatementRow(QStringLiteral("Select Codepatient,nom from fpatient"), {}, [&](sqlite3_stmt *row) {
             const QByteArrayView name = storedText(row, 1);
@@ -322,10 +322,10 @@ JournalPatientNames journalPatientNames() {
         });
     const QByteArrayView names(text);
     const auto nameOf = [&names](const Patient &patient) { return names.sliced(patient.start, patient.size); };
-    for (const char byte : names)
-        beyondBasicPlane = beyondBasicPlane || quint8(byte) >= 0xF0;
-    // UTF-8 bytes sort as the names' texts do, except a character beyond the basic plane against one near its
-    // end: such names are compared as texts.
+    // UTF-8 bytes sort as the names' texts do, except a character beyond the basic plane (a lead byte from
+    // 0xF0) against one near the plane's end: such names are compared as texts.
+    const bool beyondBasicPlane =
+        std::any_of(names.begin(), names.end(), [](char byte) { return quint8(byte) >= 0xF0; });
     if (beyondBasicPlane)
         std::stable_sort(patients.begin(), patients.end(), [&](const Patient &a, const Patient &b) {
             return QString::fromUtf8(nameOf(a)) < QString::fromUtf8(nameOf(b));

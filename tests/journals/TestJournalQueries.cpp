@@ -126,6 +126,20 @@ private slots:
         QCOMPARE(names.withAccount, QStringList{"MARTIN ANNE"});
     }
 
+    // The choices keep the order of the names as texts, accented or beyond the basic plane alike.
+    void patientNamesSortAsTexts() {
+        const QString fullWidth = QString(QChar(0xFF21)) + QStringLiteral("BC");
+        const QString beyond = QString::fromUcs4(U"\U0001D400BC");
+        storePatient("4", fullWidth, "1", "ans", "", "");
+        storePatient("5", beyond, "1", "ans", "", "");
+        storePatient("6", QStringLiteral("ÉLODIE"), "1", "ans", "", "");
+        QStringList expected{"BENALI KARIM", "BENALI KARIM", "MARTIN ANNE",
+                             fullWidth,      beyond,         QStringLiteral("ÉLODIE")};
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(journalPatientNames().all, expected);
+        QVERIFY(expected.indexOf(beyond) < expected.indexOf(fullWidth));
+    }
+
     // A long journal reads the patients once and reports its progress to the end.
     void aLongJournalReportsItsProgress() {
         Transaction together(db(Db::Dbexamen));
