@@ -20,6 +20,7 @@
 #include "record/Sections.h"
 #include "store/Store.h"
 #include "ui/FormWindow.h"
+#include "ui/ReportList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QMainWindow>
 #include <QProcess>
@@ -459,13 +461,36 @@ void measureJournals(DirectSqlite &direct) {
     measure(
         QStringLiteral("journal of credits: one patient, one year"), [&] { showYear(Journal::Credits); },
         [&] {
-            direct.run(Db::Dbpatient, QStringLiteral("Select * from fpatient where nom=?"), {name});
+            direct.run(Db::Dbpatient, QStringLiteral("Select Codepatient from fpatient where nom=?"), {name});
             direct.run(Db::DbReg,
                        QStringLiteral("Select * from fReg where codepatient=? and datenum>=? and datenum<=? order by "
                                       "datenum"),
                        QStringList{code} + year2020);
         },
         1.5);
+}
+
+// Every journal of 2020 and the patient choices, one row a line, to compare two builds' results.
+void dumpJournals(const QString &path) {
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return;
+    JournalsWindow window;
+    const QComboBox *names = window.page(Journal::Consultations)->findChild<QComboBox *>("patientName");
+    for (int i = 0; i < names->count(); ++i)
+        out.write(names->itemText(i).toUtf8() + '\n');
+    const QComboBox *accounts = window.page(Journal::Credits)->findChild<QComboBox *>("patientName");
+    for (int i = 0; i < accounts->count(); ++i)
+        out.write("account " + accounts->itemText(i).toUtf8() + '\n');
+    for (const Journal journal : {Journal::Consultations, Journal::Analyses, Journal::Radiology}) {
+        QWidget *page = window.page(journal);
+        page->findChild<QDateEdit *>("periodStart")->setDate({2020, 1, 1});
+        page->findChild<QDateEdit *>("periodEnd")->setDate({2020, 12, 31});
+        window.showJournal(journal);
+        const ReportList *list = page->findChild<ReportList *>("journalList");
+        for (int row = 0; row < list->rowCount(); ++row)
+            out.write(list->rowCells(row).join(u'|').toUtf8() + '\n');
+    }
 }
 
 } // namespace
@@ -486,6 +511,22 @@ int main(int argc, char *argv[]) {
     const QString working = benchWorkingFolder();
     const QString data = dataFolderOf(working);
     printMeasureHeader();
+    // The journals alone, for looking into their time; with a file name, their rows are written there too.
+    if (mode == QLatin1String("--journals")) {
+        if (argc > 2) {
+            store().open(data);
+            dumpJournals(QString::fromLocal8Bit(argv[2]));
+            store().close();
+            return 0;
+        }
+        {
+            DirectSqlite direct(data);
+            store().open(data);
+            measureJournals(direct);
+        }
+        store().close();
+        return 0;
+    }
     measureStartUp(working);
     measureMemoryLines(working);
     {

@@ -125,11 +125,14 @@ bool checkAppointmentDate(const QString &text) {
     return checkDateUpTo(text, lastDayWithNumber().year()) && dateNumber(text) != -1;
 }
 
-qint64 dateNumber(const QString &text) {
-    const QDate date = calendarDay(text);
+qint64 dateNumber(const QDate &date) {
     if (!date.isValid() || date < firstDayWithNumber() || date > lastDayWithNumber())
         return -1;
     return (date.toJulianDay() - firstDayWithNumber().toJulianDay()) * 86400;
+}
+
+qint64 dateNumber(const QString &text) {
+    return dateNumber(calendarDay(text));
 }
 
 QString dateNumberText(const QString &text) {

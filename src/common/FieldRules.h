@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QLabel;
@@ -36,6 +37,8 @@ bool checkAppointmentDate(const QString &text);
 // -1 when the text is not J[J]/M[M]/A..AAAA, is not a real date or lies outside 01/01/1970 to
 // 19/01/2038. Surrounding spaces are ignored, as check date ignores them.
 qint64 dateNumber(const QString &text);
+// The same for a calendar day.
+qint64 dateNumber(const QDate &date);
 QString dateNumberText(const QString &text);
 
 // The act date number from the act date, both program-wide.

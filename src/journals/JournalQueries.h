@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journals/JournalKinds.h"
+#include "ui/CompactRows.h"
 
 #include <QDate>
 #include <QList>
@@ -19,10 +20,10 @@ struct JournalRequest {
     QDate to;
 };
 
-// The rows of a journal as its list shows them.
+// The rows of a journal as its list shows them, kept compact: a year of acts is tens of thousands of rows.
 struct JournalResult {
     bool patientFound = true; // false: the name is not in the patient table and nothing was listed
-    QList<QStringList> rows;
+    CompactRows rows;
     int count = 0;                  // rows listed (credits: account lines, the totals line apart)
     bool totalsHighlighted = false; // credits: the totals line stands out under account lines
 };

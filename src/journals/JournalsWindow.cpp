@@ -191,12 +191,12 @@ void JournalsWindow::showJournal(Journal journal) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         sinceRepaint.restart();
     };
-    const JournalResult result = runJournal(journal, request, progress);
+    JournalResult result = runJournal(journal, request, progress);
     if (!result.patientFound) {
         Messages::show(UnknownPatientTitle, UnknownPatientMessage);
         return;
     }
-    widgets.list->addRows(result.rows);
+    widgets.list->addRows(std::move(result.rows));
     widgets.progress->setValue(ProgressSteps);
     if (widgets.count)
         widgets.count->setText(QString::number(result.count));

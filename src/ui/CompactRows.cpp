@@ -154,6 +154,27 @@ void CompactRows::addUtf8Cell(std::initializer_list<QByteArrayView> pieces) {
     ++m_cellsAdded;
 }
 
+void CompactRows::appendRow(std::initializer_list<QByteArrayView> cells) {
+    const int count = int(qMin<size_t>(cells.size(), 0xffff));
+    const auto kept = cells.begin() + count;
+    qsizetype bytes = 0;
+    for (auto cell = cells.begin(); cell != kept; ++cell)
+        bytes += cell->size();
+    const qsizetype start = m_text.size();
+    m_starts.append(start);
+    m_text.resize(start + headerLength(count) + bytes);
+    char *row = m_text.data() + start;
+    qToLittleEndian<quint16>(quint16(count), row);
+    char *place = row + headerLength(count);
+    qsizetype end = 0;
+    for (auto cell = cells.begin(); cell != kept; ++cell) {
+        place = std::copy(cell->begin(), cell->end(), place);
+        end += cell->size();
+        setCellEnd(row, int(cell - cells.begin()), end);
+    }
+    m_cellsAdded = count;
+}
+
 QString CompactRows::cell(int row, int column) const {
     if (row < 0 || row >= size() || column < 0)
         return {};

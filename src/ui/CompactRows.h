@@ -35,6 +35,9 @@ public:
     // One cell of several UTF-8 pieces end to end.
     void addUtf8Cell(std::initializer_list<QByteArrayView> pieces);
 
+    // A whole row at once, one piece a cell: a long list fills fastest this way.
+    void appendRow(std::initializer_list<QByteArrayView> cells);
+
     QString cell(int row, int column) const;
     QStringList cells(int row) const;
 

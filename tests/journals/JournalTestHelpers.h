@@ -4,6 +4,7 @@
 
 #include "common/FieldRules.h"
 #include "record/ClinicalTestHelpers.h"
+#include "ui/CompactRows.h"
 
 inline void storePatient(const QString &code, const QString &name, const QString &age, const QString &unit,
                          const QString &family, const QString &children) {
@@ -40,4 +41,12 @@ inline void storeJanuaryPractice() {
     storeActLine(Db::Dbanal, "9", "12/01/2024", "1", "TSH", "");
     storeActLine(Db::Dbanal, "2", "15/01/2024", "1", "VS", "12");
     storeActLine(Db::Dbradio, "2", "20/01/2024", "1", "ECHO ABDOMINALE", "NORMALE");
+}
+
+// The rows of a journal as texts.
+inline QList<QStringList> rowTexts(const CompactRows &rows) {
+    QList<QStringList> texts;
+    for (int row = 0; row < rows.size(); ++row)
+        texts << rows.cells(row);
+    return texts;
 }
