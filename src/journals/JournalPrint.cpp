@@ -5,7 +5,10 @@
 #include "print/PrintFlow.h"
 #include "print/PrinterFonts.h"
 #include "print/TableRows.h"
+#include "print/TextWrap.h"
 #include "print/Units.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -22,8 +25,19 @@ public:
     void draw() {
         int y = header();
         for (const QStringList &row : m_document.rows) {
-            drawRow(row, y);
-            y += m_units.y(0.6);
+            const QList<QStringList> cells = wrappedCells(row);
+            qsizetype lines = 1;
+            for (const QStringList &pieces : cells)
+                lines = std::max(lines, pieces.size());
+            // A row wrapped over several lines starts on a new page when its last line would not fit.
+            if (lines > 1) {
+                int last = y + int(lines - 1) * m_units.y(0.6);
+                if (startNewPageWhenFull(
+                        m_page, last, [this, y](int) { closeFrame(y); }, [this] { return header(); }))
+                    y = last;
+            }
+            drawRow(cells, y);
+            y += int(lines) * m_units.y(0.6);
             startNewPageWhenFull(
                 m_page, y, [this](int bottom) { closeFrame(bottom); }, [this] { return header(); });
         }
@@ -55,16 +69,36 @@ private:
         return m_top + m_units.y(1) + m_units.y(0.4);
     }
 
-    void drawRow(const QStringList &row, int y) {
-        for (int c = 0; c < m_layout.columns.size(); ++c) {
-            const JournalPrintColumn &column = m_layout.columns[c];
+    // Each cell as the lines it takes. The last column's text, which would otherwise run off the sheet,
+    // wraps inside it; the other cells are drawn whole, as the columns are laid out, and amounts stay on
+    // one line.
+    QList<QStringList> wrappedCells(const QStringList &row) const {
+        const QFont &font = m_fonts.font(PrinterFont::Arial030);
+        QList<QStringList> cells;
+        const int last = int(m_layout.columns.size()) - 1;
+        for (int c = 0; c <= last; ++c) {
             const QString cell = row.value(c);
-            if (column.rightAligned)
-                drawRightAligned(m_page, columnEnd(c), y, cell);
+            const int width = columnEnd(c) - cellX(c) - m_units.x(0.1);
+            if (c != last || m_layout.columns[c].rightAligned || printedWidth(font, cell) <= width)
+                cells << QStringList{cell};
             else
-                m_page.drawText(m_boundaries.value(c) + m_units.x(column.cellOffset), y, cell);
+                cells << wrapToWidth(cell, font, width, width);
+        }
+        return cells;
+    }
+
+    void drawRow(const QList<QStringList> &cells, int y) {
+        for (int c = 0; c < m_layout.columns.size(); ++c) {
+            if (m_layout.columns[c].rightAligned) {
+                drawRightAligned(m_page, columnEnd(c), y, cells[c].value(0));
+                continue;
+            }
+            for (qsizetype line = 0; line < cells[c].size(); ++line)
+                m_page.drawText(cellX(c), y + int(line) * m_units.y(0.6), cells[c][line]);
         }
     }
+
+    int cellX(int column) const { return m_boundaries.value(column) + m_units.x(m_layout.columns[column].cellOffset); }
 
     int columnEnd(int column) const { return column + 1 < m_boundaries.size() ? m_boundaries[column + 1] : m_right; }
 

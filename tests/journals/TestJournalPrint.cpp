@@ -1,6 +1,7 @@
 #include "journals/JournalPrint.h"
 #include "print/PracticeDetails.h"
 #include "print/PrinterFonts.h"
+#include "print/TextWrap.h"
 #include "support/PrintCapture.h"
 #include "support/TestEnvironment.h"
 
@@ -205,6 +206,33 @@ private slots:
         for (const QString &expected : {"JOURNAL DES CREDITS", "Période du 01/01/2024 au 31/12/2024", "MARTIN ANNE",
                                         "T O T A U X", "CONSULTATION"})
             QVERIFY2(text.contains(expected), qPrintable(text));
+    }
+
+    // The last column's text, wider than the room left before the right border, wraps inside its column
+    // and the row takes the lines it needs; the rows after it move down.
+    void aLongCellWrapsInsideItsColumn() {
+        RecordingPage page(Width, Height);
+        const PrinterFonts fonts(page);
+        const JournalPrintLayout &layout = journalKind(Journal::Consultations).print;
+        JournalDocument document = documentOf(3, int(layout.columns.size()));
+        const int stateColumn = 5; // "Etat du malade", from X(13) = 3070 to R
+        document.rows[0][stateColumn] = QStringLiteral("TOUX PERSISTANTE ").repeated(20).trimmed();
+        drawJournal(page, fonts, layout, document);
+
+        QStringList pieces;
+        int lines = 0;
+        for (const PageOperation &text : page.operations(PageOperation::Kind::Text)) {
+            if (!text.text.startsWith(QLatin1String("TOUX")) && !text.text.startsWith(QLatin1String("PERSISTANTE")))
+                continue;
+            QCOMPARE(text.x, 3094);
+            QVERIFY2(text.x + printedWidth(fonts.font(PrinterFont::Arial030), text.text) <= R, qPrintable(text.text));
+            QCOMPARE(text.y, FirstRow + lines++ * RowStep);
+            pieces << text.text;
+        }
+        QVERIFY(lines > 1);
+        QCOMPARE(pieces.join(u' '), document.rows[0][stateColumn]);
+        QCOMPARE(textsOn(page, 0, "R2C0").first()->y, FirstRow + lines * RowStep);
+        QCOMPARE(textsOn(page, 0, "R3C0").first()->y, FirstRow + (lines + 1) * RowStep);
     }
 
 private:
