@@ -6,6 +6,7 @@
 #include "common/ProgramState.h"
 #include "print/ScreenFonts.h"
 #include "record/MedicalRecordWindow.h"
+#include "ui/ColumnAlignment.h"
 #include "ui/ReportList.h"
 #include "ui/Widgets.h"
 

@@ -1,7 +1,5 @@
 #include "common/Amounts.h"
 
-#include "ui/ReportList.h"
-
 #include <QStringList>
 
 namespace {
@@ -66,11 +64,4 @@ QString GroupThousands(const QString &display) {
     }
     const QString grouped = trimSpaces(groups.join(u' ') + tail);
     return grouped == QStringLiteral("0") ? QStringLiteral("0.00") : grouped;
-}
-
-void SetColumnAlignment(ReportList *list, int column, int kind) {
-    if (!list)
-        return;
-    const Qt::Alignment alignment = kind == 1 ? Qt::AlignRight : kind == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    list->setColumnAlignment(column, alignment);
 }

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class ReportList;
-
 // Amounts are text throughout: typed ("1500,5"), stored as whole cents ("150050"), shown with two
 // decimals ("1500.50") and grouped by thousands in lists ("1 500.50").
 
@@ -17,6 +15,3 @@ QString CentsToAmount(const QString &stored);
 
 // Display form with its integer part in groups of three separated by spaces.
 QString GroupThousands(const QString &display);
-
-// Alignment of one list column, header and cells: kind 1 right, 2 centred, anything else left.
-void SetColumnAlignment(ReportList *list, int column, int kind);

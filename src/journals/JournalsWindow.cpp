@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "print/ScreenFonts.h"
+#include "ui/ColumnAlignment.h"
 #include "ui/ReportList.h"
 #include "ui/Widgets.h"
 

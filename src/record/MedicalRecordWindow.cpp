@@ -6,6 +6,7 @@
 #include "print/ScreenFonts.h"
 #include "record/SectionLists.h"
 #include "record/SectionWindows.h"
+#include "ui/ColumnAlignment.h"
 #include "ui/CompactRows.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"

@@ -1,4 +1,5 @@
 #include "common/Amounts.h"
+#include "ui/ColumnAlignment.h"
 #include "ui/ReportList.h"
 
 #include <QHeaderView>
